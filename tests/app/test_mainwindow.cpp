@@ -1,0 +1,181 @@
+#include "app/MemberCaption.h"
+#include "app/TForm1.h"
+#include "table/ImageControl.h"
+#include "table/TVyxCardsButton.h"
+#include "table/WavePlayer.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace halvane;
+
+namespace {
+MemberLine Member(const QString &name, int games, int score, double rating)
+{
+    MemberLine line;
+    line.empty = false;
+    line.name = name.leftJustified(20, QLatin1Char(' '));
+    line.games = games;
+    line.cycleScore = score;
+    line.rating = rating;
+    return line;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void shortening_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tail");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("expected");
+        // Each character measures 10 pixels, so the limit counts characters.
+        QTest::newRow("fits") << "Anna                " << "   12" << 361 << "Anna                   12";
+        QTest::newRow("blanks only cut") << "Anna                " << "   12" << 200 << "Anna             12";
+        QTest::newRow("text cut gets dots") << "Alexandra Konstantin" << "   12" << 150 << "Alexan...   12";
+        QTest::newRow("never below position 5") << "Alexandra Konstantin" << "   12" << 50 << "A...   12";
+        QTest::newRow("hash padding is no text") << "Bob#################" << " 7" << 100 << "Bob#### 7";
+    }
+
+    void shortening()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tail);
+        QFETCH(int, limit);
+        QFETCH(QString, expected);
+        const auto width = [](const QString &t) { return int(t.size()) * 10; };
+        const QString result = ShortenCaption(name, tail, limit, width);
+        QCOMPARE(result, expected);
+    }
+
+    void startsOnTheSplash()
+    {
+        QTemporaryDir dir;
+        TForm1 form(dir.path());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Halvane"));
+        QCOMPARE(form.size(), QSize(760, 500));
+        QCOMPARE(form.Image1->size(), QSize(760, 500));
+        QCOMPARE(form.Timer1->interval(), 20);
+        QVERIFY(form.Timer1->isActive());
+        QVERIFY(form.SplashShown);
+        QVERIFY(!form.MenuShown);
+        QVERIFY(form.ProgramFolder.endsWith(QLatin1Char('/')));
+        QCOMPARE(form.button(9)->toolTip(), QStringLiteral("20"));
+        QVERIFY(!form.Quit->isEnabled());
+        QVERIFY(!form.GenCount->isEnabled());
+        QVERIFY(!form.ChangeName->isEnabled());
+        QVERIFY(!form.MRadio->isEnabled());
+        QVERIFY(!form.button(1)->isVisible());
+    }
+
+    void clickOrKeyLeavesSplash_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("click") << false;
+        QTest::newRow("key") << true;
+    }
+
+    void clickOrKeyLeavesSplash()
+    {
+        QFETCH(bool, byKey);
+        QTemporaryDir dir;
+        TForm1 form(dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (byKey)
+            QTest::keyClick(&form, Qt::Key_Space);
+        else
+            QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(300, 200));
+        QVERIFY(!form.SplashShown);
+        QVERIFY(form.MenuShown);
+        QVERIFY(form.MRadio->isEnabled());
+        QVERIFY(form.button(6)->isVisible());
+        QCOMPARE(form.button(6)->text(), QStringLiteral("New Player"));
+        QCOMPARE(form.button(9)->text(), QStringLiteral("Top Ten"));
+        QCOMPARE(form.button(10)->text(), QStringLiteral("Options"));
+        QCOMPARE(form.button(11)->text(), QStringLiteral("Exit"));
+        QCOMPARE(form.BMode->text(), QStringLiteral("Mode"));
+        QCOMPARE(form.BHistory->text(), QStringLiteral("History"));
+        QCOMPARE(form.panel(4)->text(), QStringLiteral(" The members of club    Games    Score "));
+        QCOMPARE(form.HelpContext, 1);
+        // A second click on the menu background changes nothing.
+        QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(form.MenuShown && !form.GameRunning);
+    }
+
+    void membersAndModes()
+    {
+        QTemporaryDir dir;
+        TForm1 form(dir.path());
+        std::array<MemberLine, 5> lines{};
+        lines[0] = Member(QStringLiteral("Anna"), 43, -12, 1.5);
+        form.setMemberLines(lines);
+        form.LeaveSplash();
+        QVERIFY(form.button(1)->text().startsWith(QStringLiteral("Anna")));
+        QVERIFY(form.button(1)->text().endsWith(QStringLiteral("-12")));
+        QVERIFY(form.button(2)->text().isEmpty());
+        form.BModeClick();
+        QCOMPARE(form.MenuDisplayMode, 2);
+        QVERIFY(form.button(1)->text().endsWith(QStringLiteral("1.50")));
+        QCOMPARE(form.panel(4)->text(), QStringLiteral(" The members of club    Games   Rating "));
+
+        QSignalSpy requested(&form, &TForm1::gameRequested);
+        form.button(2)->click(); // an empty line does nothing
+        QCOMPARE(requested.count(), 0);
+        QVERIFY(form.MenuShown);
+        form.button(1)->click();
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested.at(0).at(0).toInt(), 1);
+        QVERIFY(form.GameRunning && !form.MenuShown);
+        QVERIFY(form.Quit->isEnabled() && form.GenCount->isEnabled() && form.ChangeName->isEnabled());
+    }
+
+    void closingAsksOnlyDuringAGame()
+    {
+        QTemporaryDir dir;
+        TForm1 form(dir.path());
+        RecordingWavePlayer sounds;
+        form.setWavePlayer(&sounds);
+        QStringList questions;
+        bool answer = false;
+        form.setConfirm([&](const QString &q) {
+            questions << q;
+            return answer;
+        });
+        form.show();
+        form.LeaveSplash();
+        form.button(6)->click(); // new player: a game starts
+        QVERIFY(form.GameRunning);
+        QSignalSpy abandoned(&form, &TForm1::gameAbandoned);
+
+        QVERIFY(!form.close()); // "No" keeps the game
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions.at(0), QStringLiteral("You want to leave from game? All datas for want of it will be lost!"));
+        QVERIFY(form.GameRunning);
+        QCOMPARE(abandoned.count(), 0);
+        QCOMPARE(sounds.calls.back().name, std::string("WOpenFo"));
+
+        form.QuitClick(); // "Exit to menu", answered No
+        QCOMPARE(questions.size(), 2);
+        QCOMPARE(questions.at(1),
+                 QStringLiteral("You want to leave in the main menu?\n\rAll datas for want of it will be lost!"));
+        QVERIFY(form.GameRunning);
+        answer = true;
+        form.QuitClick();
+        QCOMPARE(questions.size(), 3);
+        QVERIFY(form.MenuShown && !form.GameRunning);
+        QCOMPARE(abandoned.count(), 1);
+        QCOMPARE(abandoned.at(0).at(0).toInt(), 6);
+        QVERIFY(!form.Quit->isEnabled());
+
+        QVERIFY(form.close()); // from the menu it closes without asking
+        QCOMPARE(questions.size(), 3);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
