@@ -1,0 +1,11 @@
+#include "Settings.h"
+
+namespace halvane {
+
+Settings &CurrentSettings()
+{
+    static Settings settings;
+    return settings;
+}
+
+} // namespace halvane
