@@ -52,7 +52,7 @@ MoveSearch::MoveSearch(const SearchSetup &setup, std::array<PositionTable, 10> &
     m_stopsWhenCountedGone = StopsWhenCountedGone(setup.contract, setup.ordered);
 }
 
-int MoveSearch::SearchRoot(const SearchPosition &root, std::array<int, 10> &values)
+void MoveSearch::Prepare(const SearchPosition &root)
 {
     const int held = root.hands[root.mover].count;
     switch (m_setup.contract) {
@@ -62,7 +62,12 @@ int MoveSearch::SearchRoot(const SearchPosition &root, std::array<int, 10> &valu
     default:
         m_wide = held >= 5;
     }
-    m_useTables = held > 4;
+    m_useTables = held > 4 && m_setup.allowTables;
+}
+
+int MoveSearch::SearchRoot(const SearchPosition &root, std::array<int, 10> &values)
+{
+    Prepare(root);
     values.fill(UntriedSlot);
     Node(root, true, &values);
     int best = -1000, chosen = -1;

@@ -51,6 +51,7 @@ struct SearchSetup {
     int contract = 0;
     bool ordered = false;
     int rootTrickNumber = 1;
+    bool allowTables = true; // off only to check that the tables change no result
 };
 
 class MoveSearch
@@ -63,6 +64,9 @@ public:
     // UntriedSlot elsewhere. Returns the chosen slot 0..9.
     int SearchRoot(const SearchPosition &root, std::array<int, 10> &values);
 
+    // Sets the flags fixed for the whole search from the root position.
+    void Prepare(const SearchPosition &root);
+    bool Wide() const { return m_wide; }
     // The slots (bit k for slot k + 1) the mover tries at this node.
     std::uint16_t CandidateSlots(const SearchPosition &pos) const;
 
