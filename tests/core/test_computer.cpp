@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <set>
+
 using namespace halvane;
 using namespace halvane::testutil;
 
@@ -186,8 +188,10 @@ private slots:
         const MovePosition position = MovePosition::Of(deal, 1);
         ComputerPlayer player(9);
         std::array<std::array<Card, 10>, 3> sample;
+        std::set<std::array<Card, 10>> distinct;
         for (int i = 0; i < 200; ++i) {
             player.DealSample(position, sample);
+            distinct.insert(sample[1]);
             int held2 = 0, held3 = 0;
             for (Card c : sample[1]) {
                 held2 += !c.isEmpty();
@@ -202,6 +206,8 @@ private slots:
                 QVERIFY(Contains(10, sample[2], C(d)));
             QCOMPARE(sample[0], deal.hands[0].cards);
         }
+        // Successive samples of one decision differ (a clock reseed per sample would repeat them).
+        QVERIFY(distinct.size() > 50);
     }
 
     void progressAndDeterminism()
