@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -146,14 +147,16 @@ void PlayDeal(GameState &game, Table &table, const SelfPlayOptions &options, int
         const int seat = deal.turn;
         const int held = deal.hands[seat - 1].cardsLeft;
         const Clock::time_point start = Clock::now();
+        const std::clock_t cpuStart = std::clock();
         const int slot = table.ChooseCard(deal, seat);
         const double ms = MsSince(start);
+        const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
         const Card card = deal.hands[seat - 1].card(slot);
         const int trickNumber = deal.trickNumber;
         if (deal.PlayCard(seat, slot) != Legality::Legal)
             break; // cannot happen: both kinds choose among legal cards
         if (table.IsAi(seat))
-            result.decisions.push_back({ms, held});
+            result.decisions.push_back({ms, cpuMs, held});
         char msText[32];
         std::snprintf(msText, sizeof msText, "%.3f", ms);
         log.Line("{\"type\":\"play\",\"deal\":" + std::to_string(d) + ",\"trick\":" + std::to_string(trickNumber) +
@@ -250,14 +253,17 @@ std::string Summary(const SelfPlayResult &result)
                       ms.empty() ? 0.0 : *std::max_element(ms.begin(), ms.end()));
         out << text;
     };
-    std::vector<double> all, searched;
+    std::vector<double> all, searched, searchedCpu;
     for (const DecisionTime &d : result.decisions) {
         all.push_back(d.ms);
-        if (d.cardsHeld > 1)
+        if (d.cardsHeld > 1) {
             searched.push_back(d.ms);
+            searchedCpu.push_back(d.cpuMs);
+        }
     }
     times("decisions", all);
     times("searched decisions (2+ cards)", searched);
+    times("searched decisions, processor time", searchedCpu);
     if (!result.orderMs.empty())
         times("contract orders", result.orderMs);
     return out.str();

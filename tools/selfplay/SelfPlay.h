@@ -28,7 +28,8 @@ struct SelfPlayOptions {
 
 // One decision of an "ai" seat: its wall time and the cards it held.
 struct DecisionTime {
-    double ms = 0;
+    double ms = 0;    // wall time, as logged
+    double cpuMs = 0; // processor time, which other programs on the machine do not inflate
     int cardsHeld = 0;
 };
 
