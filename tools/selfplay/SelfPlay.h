@@ -3,6 +3,7 @@
 // GameState and DealState for the rules, ComputerPlayer for the "ai" seats.
 // The game loop is a plain function so other tools can reuse it.
 
+#include "SeatPlayers.h"
 #include "core/ComputerPlayer.h"
 #include "core/GameState.h"
 
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace halvane::selfplay {
-
-enum class PlayerKind { Ai, Random };
 
 struct SelfPlayOptions {
     int games = 1;
