@@ -4,7 +4,7 @@
 #include "records/codec/ClubStore.h"
 #include "table/Dictionary.h"
 #include "table/phrases/MainWindowPhrases.h"
-#include "table/phrases/RecordsPhrases.h"
+#include "table/phrases/GameTablePhrases.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -44,7 +44,8 @@ bool ClubStartupCheck::Run(const QString &folder, const Notify &notify)
             SetLanguageIndex(1);
         store->setWriteAllowed(!result.badAttributes);
         if (result.badAttributes)
-            notify(Phrase(ph::FileWord) + Quoted(path) + Phrase(ph::IncorrectAttributes), false);
+            notify(Phrase(ph::TheFileQuote) + QDir::toNativeSeparators(path) + Phrase(ph::QuoteHasIncorrectAttributes),
+                   false);
     }
     return true;
 }

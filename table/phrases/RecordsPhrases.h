@@ -1,16 +1,14 @@
 #pragma once
-// Settings, club, history and top-ten messages and dialogs.
+// Records texts that no other screen's table holds: the history writer's
+// message, the history list's empty line and the top-ten headings.
 
 #include "table/PhraseForms.h"
 
 namespace halvane::ph {
 
-inline constexpr PhraseForms IncorrectFile{"The incorrect file"};
-inline constexpr PhraseForms FileWord{"The file "};
-inline constexpr PhraseForms IncorrectAttributes{
-    " has incorrect attributes!\n\rThe work of the program will be incorrect!"};
-inline constexpr PhraseForms DiskWriteError{"Error of disk writing!"};
-inline constexpr PhraseForms CantSaveOptions{"Can`t save options!"};
 inline constexpr PhraseForms CantSaveHistory{"Cann`t save history!"};
+inline constexpr PhraseForms NoHistoryFiles{"No History Files"};
+inline constexpr PhraseForms LocalGamesWithPc{"WINDOWS. LOCAL GAMES WITH PC"};
+inline constexpr PhraseForms NetGames{"WINDOWS. NET GAMES"};
 
 } // namespace halvane::ph
