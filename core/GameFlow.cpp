@@ -27,7 +27,6 @@ std::string WithoutTrailingBlanks(std::string text)
 constexpr int PlayHeartbeatMs = 200;
 constexpr int MenuHeartbeatMs = 20;
 constexpr int OrderAnnouncementMs = 1000;
-constexpr int TrickFlightPauseMs = 200;
 constexpr int CycleLength = 20;
 
 // Help contexts of the window's screens.
@@ -112,7 +111,7 @@ void GameFlow::PressStart()
     m_view.SetHelpContext(HelpDealStarted);
     if (s.Setup.Options.orderedKing) {
         s.OrderPending = true;
-        m_view.DrawNamePlate(s.Deal.dealLeader, NamePlate{NamePlate::Kind::Thinking, {}, 0});
+        m_view.DrawNamePlate(s.Deal.dealLeader, PlateText{PlateText::Kind::Thinking, {}, 0});
         TakeOrder();
     }
 }
@@ -160,7 +159,7 @@ void GameFlow::TakeOrder()
         return;
     s.Deal.contract = s.Game.RecordOrder(seat, choice);
     s.OrderPending = false;
-    m_view.DrawNamePlate(seat, NamePlate{NamePlate::Kind::Order, {}, choice});
+    m_view.DrawNamePlate(seat, PlateText{PlateText::Kind::Order, {}, choice});
     m_view.DrawContractPanel(s.Game.dealNumber, s.Deal.contract);
     m_view.PlayWave(s.Deal.contract == Contracts::TakeTricks ? "WPlMore" : "WDing_1", false);
     m_view.Pause(OrderAnnouncementMs);
@@ -233,7 +232,6 @@ void GameFlow::CollectTrick()
     GameFlowState &s = m_state;
     if (m_view.CardFlightsOn()) {
         m_view.FlyTrickToWinner(s.Deal.leader, s.TrickBySeat());
-        m_view.Pause(TrickFlightPauseMs);
     } else {
         m_view.ClearTrickArea();
     }
@@ -379,7 +377,7 @@ void GameFlow::DrawTablets(int markedSeat)
 {
     const GameFlowState &s = m_state;
     for (int seat = 1; seat <= 3; ++seat)
-        m_view.DrawScoreTablet(seat, ScoreTablet{seat == markedSeat, s.Game.gameScore[seat - 1], s.Deal.points[seat - 1],
+        m_view.DrawScoreTablet(seat, TabletFigures{seat == markedSeat, s.Game.gameScore[seat - 1], s.Deal.points[seat - 1],
                                                  s.Turn == TurnState::GameOver});
 }
 
@@ -391,7 +389,7 @@ void GameFlow::DrawHands()
 
 void GameFlow::DrawNamePlate(int seat)
 {
-    m_view.DrawNamePlate(seat, NamePlate{NamePlate::Kind::Name, m_state.Names[seat - 1], 0});
+    m_view.DrawNamePlate(seat, PlateText{PlateText::Kind::Name, m_state.Names[seat - 1], 0});
 }
 
 void GameFlow::DrawNamePlates()

@@ -16,21 +16,21 @@ namespace halvane {
 enum class StartCaption { ToBegin, ToBeginOfRound, Ok, NextRound };
 
 // What a seat's name plate shows.
-struct NamePlate {
+struct PlateText {
     enum class Kind { Empty, Name, Thinking, Order };
     Kind kind = Kind::Empty;
     std::string name;   // Kind::Name: the player's name, Windows-1251
     int order = 0;      // Kind::Order: the ordered button 1..8 (7 and 8 are "Take tricks")
-    bool operator==(const NamePlate &) const = default;
+    bool operator==(const PlateText &) const = default;
 };
 
 // One seat's score tablet: the game score on top, the deal points on the right.
-struct ScoreTablet {
+struct TabletFigures {
     bool isTurn = false;
     int top = 0;
     int right = 0;
     bool finalColours = false; // the game is over: red, positive figures with "+"
-    bool operator==(const ScoreTablet &) const = default;
+    bool operator==(const TabletFigures &) const = default;
 };
 
 class GameView
@@ -46,8 +46,8 @@ public:
     virtual void DrawContractPanel(int round, int contract) = 0;
     // The contract panel's hint: "Game: kon / of".
     virtual void SetContractHint(int kon, int of) = 0;
-    virtual void DrawNamePlate(int seat, const NamePlate &plate) = 0;
-    virtual void DrawScoreTablet(int seat, const ScoreTablet &tablet) = 0;
+    virtual void DrawNamePlate(int seat, const PlateText &plate) = 0;
+    virtual void DrawScoreTablet(int seat, const TabletFigures &tablet) = 0;
     virtual void DrawHand(int seat, const Hand &hand, bool faceUp) = 0;
     // The card leaves the seat's hand (from `slot`, the hand before the card
     // was taken out) for its place in the trick: a flight when flights are
@@ -55,7 +55,8 @@ public:
     virtual void ShowPlayedCard(int seat, const Hand &handBefore, int slot, Card card) = 0;
     // Whether card flights are on (the trick then flies to its winner).
     virtual bool CardFlightsOn() const = 0;
-    // The trick's cards (by seat) fly together to the winner's place and vanish.
+    // The trick's cards (by seat) fly together to the winner's place and
+    // vanish; the table then rests 200 ms before play goes on.
     virtual void FlyTrickToWinner(int winnerSeat, const std::array<Card, 3> &cardsBySeat) = 0;
     virtual void ClearTrickArea() = 0;
 

@@ -30,8 +30,8 @@ public:
     bool tableShown = false;
     bool menuShown = false;
     int helpContext = 0;
-    std::array<NamePlate, 3> plates{};
-    std::array<ScoreTablet, 3> tablets{};
+    std::array<PlateText, 3> plates{};
+    std::array<TabletFigures, 3> tablets{};
     std::array<bool, 3> faceUp{};
     int contractRound = 0;
     int contract = -1;
@@ -52,8 +52,8 @@ public:
         note("contract " + std::to_string(round) + " " + std::to_string(c));
     }
     void SetContractHint(int kon, int of) override { note("hint " + std::to_string(kon) + "/" + std::to_string(of)); }
-    void DrawNamePlate(int seat, const NamePlate &plate) override { plates[seat - 1] = plate; }
-    void DrawScoreTablet(int seat, const ScoreTablet &t) override { tablets[seat - 1] = t; }
+    void DrawNamePlate(int seat, const PlateText &plate) override { plates[seat - 1] = plate; }
+    void DrawScoreTablet(int seat, const TabletFigures &t) override { tablets[seat - 1] = t; }
     void DrawHand(int seat, const Hand &, bool up) override { faceUp[seat - 1] = up; }
     void ShowPlayedCard(int seat, const Hand &, int slot, Card card) override
     {
@@ -66,6 +66,7 @@ public:
     {
         note("trickflight " + std::to_string(winner));
         wait();
+        Pause(200);
     }
     void ClearTrickArea() override { note("cleartrick"); }
     void SetStartButton(StartCaption caption, bool visible, bool enabled) override

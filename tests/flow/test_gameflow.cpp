@@ -63,7 +63,7 @@ struct Table {
     LocalSeat local;
     std::uint64_t nextSeed = 1;
     std::vector<OrderChoices> ordersAsked;
-    std::vector<NamePlate> plateWhenAsked;
+    std::vector<PlateText> plateWhenAsked;
 
     Table()
     {
@@ -375,12 +375,12 @@ void TestGameFlow::localOrderDialog()
     QCOMPARE(t.view.contract, 0);
     t.flow.Button7Click();
     QCOMPARE(int(t.ordersAsked.size()), 1);
-    QCOMPARE(t.plateWhenAsked[0].kind, NamePlate::Kind::Thinking);
+    QCOMPARE(t.plateWhenAsked[0].kind, PlateText::Kind::Thinking);
     for (int k = 1; k <= 8; ++k)
         QVERIFY(t.ordersAsked[0][k]);
     // The first open button is 1: announced beside the seat, then the pause.
     QCOMPARE(t.state().Contract(), 1);
-    QCOMPARE(t.view.plates[2], (NamePlate{NamePlate::Kind::Order, {}, 1}));
+    QCOMPARE(t.view.plates[2], (PlateText{PlateText::Kind::Order, {}, 1}));
     QCOMPARE(t.view.contract, 1);
     const auto ding = std::find(t.view.log.begin(), t.view.log.end(), std::string("wave WDing_1"));
     QVERIFY(ding != t.view.log.end());
