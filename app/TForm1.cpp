@@ -2,6 +2,7 @@
 
 #include "MemberCaption.h"
 #include "platform/ResourceRegistry.h"
+#include "records/ClubStartupCheck.h"
 #include "table/Dictionary.h"
 #include "table/FontSlots.h"
 #include "table/ImageControl.h"
@@ -169,6 +170,10 @@ void TForm1::paintEvent(QPaintEvent *event)
 
 void TForm1::FirstPaint()
 {
+    if (!ClubStartupCheck::Run(ProgramFolder, &ClubStartupCheck::ShowMessage)) {
+        emit startupFailed();
+        return;
+    }
     ApplyLanguage();
     DrawSplash();
 }

@@ -128,6 +128,8 @@ signals:
     void gameRequested(int playerSlot);
     // The running game was left through "Exit to menu" or by closing.
     void gameAbandoned(int playerSlot);
+    // The start-up check of the club files failed; the program must end.
+    void startupFailed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
