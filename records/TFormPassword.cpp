@@ -1,6 +1,6 @@
 #include "TFormPassword.h"
 
-#include "DialogLook.h"
+#include "table/DialogLook.h"
 #include "core/Cp1251.h"
 #include "records/codec/PlayerLine.h"
 #include "table/Dictionary.h"

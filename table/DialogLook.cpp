@@ -6,6 +6,7 @@
 #include "table/FontSlots.h"
 #include "table/ImageControl.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -74,10 +75,15 @@ void DrawAristocratic(QPainter &p, const QRectF &r, const DialogLookParts &parts
         p.setPen(QPen(QColor(230, 190, 80), 1));
         p.drawRect(r.adjusted(7, 7, -8, -8));
     }
-    p.setFont(SerifFont(40, true));
+    // The title in upper case, made smaller when it is wider than the header.
+    QFont font = SerifFont(40, true);
+    const QString title = parts.title.toUpper();
+    while (font.pixelSize() > 12 && QFontMetrics(font).horizontalAdvance(title) > r.width() - 16)
+        font.setPixelSize(font.pixelSize() - 1);
+    p.setFont(font);
     QRectF textRect = r;
-    textRect.setTop(10);
-    ShadowTextCentred(p, textRect, parts.title.toUpper(), QColor(255, 255, 0));
+    textRect.setTop(10 + (FontHeight(40, "serif") - font.pixelSize()) / 2);
+    ShadowTextCentred(p, textRect, title, QColor(255, 255, 0));
 }
 
 void DrawRibbons(QPainter &p, const QRectF &r, const DialogLookParts &parts)
@@ -118,6 +124,15 @@ void DrawRibbons(QPainter &p, const QRectF &r, const DialogLookParts &parts)
 }
 
 } // namespace
+
+QFont DialogLook::Font(const char *family, int size, bool bold)
+{
+    const int slot = std::max(1, FontSlotOf(family));
+    QFont font(QString::fromStdString(CurrentFontSlots()[std::size_t(slot - 1)].name));
+    font.setPixelSize(std::max(6, FontHeight(size, family)));
+    font.setBold(bold);
+    return font;
+}
 
 Look DialogLook::Current()
 {

@@ -5,6 +5,7 @@
 // in Image0, button colours, and its client height for that look.
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -53,6 +54,8 @@ public:
     // looks, "DCards" with a caption of RGB(200,175,50) in the purple one.
     static void StyleButton(QPushButton *button, Look look);
 
+    // A font of a family word ("decor", "serif", "fixed", "conew") at FontHeight(size).
+    static QFont Font(const char *family, int size, bool bold = false);
     static QColor Background(Look look);
     static QColor TextColour(Look look);
     // "Eng", "Rus", ... by LanguageIndex; Japanese and Korean use "Eng".
