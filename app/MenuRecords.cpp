@@ -4,7 +4,11 @@
 #include "core/Cp1251.h"
 #include "records/ClubStartupCheck.h"
 #include "records/SettingsStore.h"
+#include "records/TFHistory.h"
+#include "records/TFormCount.h"
 #include "records/TFormPassword.h"
+#include "records/TFormSpeed.h"
+#include "records/TFormTopTen.h"
 #include "records/codec/ClubStore.h"
 #include "records/codec/PlayerLine.h"
 #include "records/codec/Settings.h"
@@ -118,11 +122,40 @@ void MenuRecords::Close(TForm1 &form)
     SettingsStore::WriteSettings(form.ProgramFolder, &MenuRecords::ShowError);
 }
 
-void MenuRecords::ShowTopTen(TForm1 &) {}
-void MenuRecords::ShowHistory(TForm1 &) {}
+void MenuRecords::ShowTopTen(TForm1 &form)
+{
+    // The purple look opens the world top ten instead (its own subsystem).
+    if (CurrentSettings().PurpleDialogs)
+        return;
+    TFormTopTen dialog(StoreInUse(form).Load().value_or(ClubFile::Fresh()), form.NetGame, &form);
+    dialog.exec();
+}
+
+void MenuRecords::ShowHistory(TForm1 &form)
+{
+    TFHistory dialog(form.ProgramFolder + QStringLiteral("History"), &form);
+    dialog.exec();
+}
+
 void MenuRecords::ShowOptions(TForm1 &) {}
-void MenuRecords::ShowSpeed(TForm1 &) {}
-void MenuRecords::ShowCount(TForm1 &) {}
+
+void MenuRecords::ShowSpeed(TForm1 &form)
+{
+    TFormSpeed dialog(&form);
+    dialog.exec();
+}
+
+void MenuRecords::ShowCount(TForm1 &form)
+{
+    if (!form.GameRunning)
+        return;
+    const TFormCount::Kind kind = form.TournamentGame ? TFormCount::Kind::Tournament
+                                  : form.AccountMode == 3 ? TFormCount::Kind::Account
+                                  : form.NetGame        ? TFormCount::Kind::Network
+                                                        : TFormCount::Kind::Computer;
+    TFormCount dialog(FillCount(form.Counters), form.Counters.Name, kind, form.AccountMode, &form);
+    dialog.exec();
+}
 
 void MenuRecords::ChangeName(TForm1 &form)
 {
