@@ -45,7 +45,7 @@ DealResult ShuffleAndDeal(std::uint64_t seed)
     for (int seat = 0; seat < PlayerCount; ++seat) {
         Hand &hand = result.hands[seat];
         for (int slot = 0; slot < HandSlotsUsed; ++slot)
-            hand.slots[slot] = result.deck[seat * HandSlotsUsed + slot];
+            hand.cards[slot] = result.deck[seat * HandSlotsUsed + slot];
         hand.cardsLeft = HandSlotsUsed;
         SortHand(hand);
     }

@@ -8,13 +8,13 @@ Card Hand::card(int slot) const
 {
     if (slot < 1 || slot > HandSlotsUsed)
         return NoCard;
-    return slots[slot - 1];
+    return cards[slot - 1];
 }
 
 void Hand::setCard(int slot, Card c)
 {
     if (slot >= 1 && slot <= HandSlotsUsed)
-        slots[slot - 1] = c;
+        cards[slot - 1] = c;
 }
 
 void Hand::removeSlot(int slot)
@@ -44,12 +44,12 @@ void SortHand(Hand &hand)
 {
     std::array<Card, HandSlotsUsed> packed{};
     int n = 0;
-    for (Card c : hand.slots)
+    for (Card c : hand.cards)
         if (!c.isEmpty())
             packed[n++] = c;
     std::stable_sort(packed.begin(), packed.begin() + n,
                      [](Card a, Card b) { return DisplayKey(a) < DisplayKey(b); });
-    hand.slots = packed;
+    hand.cards = packed;
     hand.cardsLeft = n;
 }
 

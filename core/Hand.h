@@ -14,7 +14,7 @@ inline constexpr int PlayerCount = 3;
 inline constexpr int RankCount = 8;
 
 struct Hand {
-    std::array<Card, HandSlotsUsed> slots{};
+    std::array<Card, HandSlotsUsed> cards{};
     int cardsLeft = 0;
 
     // 1-based slot access; slot 0 or past the end reads as the empty card.
@@ -23,7 +23,7 @@ struct Hand {
     void setCard(int slot, Card c);
     // Empties the slot and lowers CardsLeft; the next SortHand packs the hand again.
     void removeSlot(int slot);
-    std::span<const Card> held() const { return {slots.data(), size_t(cardsLeft)}; }
+    std::span<const Card> held() const { return {cards.data(), size_t(cardsLeft)}; }
 };
 
 // One hand per seat: index seat - 1.
