@@ -144,7 +144,8 @@ void TVyxCardsButton::paintButton(QPainter &p, ItemState state) const
     if (!(state.focus && Kontur))
         return;
     const int c = shift;
-    p.setRenderHint(QPainter::Antialiasing);
+    // Crisp one-pixel marks, like the rest of the button.
+    p.setRenderHint(QPainter::Antialiasing, false);
     if (!Nuvo) {
         int gx = 0, gy = 0, corner = 0;
         switch (heightIndex) {
