@@ -536,18 +536,12 @@ QImage buttonPiece(int w, int h, int part, bool nuvo) // part 0 left, 1 right, 2
         for (int x = 0; x < w; ++x) {
             double alpha = 1.0;
             if (part != 2) {
-                // A rounded end: distance from the cap's circle.
-                const double r = h / 2.0;
-                const double cx = part == 0 ? r : w - r;
-                const double dx = part == 0 ? std::min(0.0, x + 0.5 - cx) : std::max(0.0, x + 0.5 - cx);
-                const double dy = y + 0.5 - r;
-                const double rr = r * 1.0;
-                const double ex = dx / (w / (r * 1.0)) * (r / w) * (r / w > 0 ? 1 : 1);
-                (void)ex;
-                // Squash the circle into the cap's width.
-                const double sx = dx * (r / w);
-                const double d = std::sqrt(sx * sx + dy * dy);
-                alpha = std::clamp(rr - d, 0.0, 1.0);
+                // A rounded end: half an ellipse as wide as the piece.
+                const double cx = part == 0 ? w : 0.0;
+                const double ex = (x + 0.5 - cx) / w;
+                const double ey = (y + 0.5 - h / 2.0) / (h / 2.0);
+                const double d = std::sqrt(ex * ex + ey * ey);
+                alpha = std::clamp((1.0 - d) * std::min(double(w), h / 2.0) + 0.5, 0.0, 1.0);
             }
             QColor pixel = c;
             if (part != 2 && !nuvo) {
