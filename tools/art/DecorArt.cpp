@@ -487,7 +487,7 @@ QImage menuPicture(const QColor &tint, bool purple)
     QRadialGradient halo(QPointF(380, 60), 300);
     halo.setColorAt(0, QColor(255, 230, 150, 60));
     halo.setColorAt(1, QColor(255, 230, 150, 0));
-    p.fillRect(QRectF(60, 20, 640, 120), halo);
+    p.fillRect(image.rect(), halo);
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -630,7 +630,7 @@ QImage titleWord(int w, int h, const QString &text, const QColor &colour)
     path.addText(0, 0, p.font(), text);
     const QRectF b = path.boundingRect();
     path.translate(w / 2.0 - b.center().x(), h / 2.0 - b.center().y());
-    p.setPen(QPen(QColor(60, 20, 0), std::max(1.5, h / 18.0)));
+    p.setPen(QPen(QColor(60, 20, 0, 200), std::max(1.0, h / 45.0)));
     QLinearGradient g(0, 0, 0, h);
     g.setColorAt(0, colour.lighter(150));
     g.setColorAt(1, colour.darker(120));
