@@ -19,6 +19,9 @@ namespace halvane {
 class ImageControl;
 class TVyxCardsButton;
 class WavePlayer;
+namespace sound {
+class MusicPlayer;
+}
 
 class TForm1 : public QWidget
 {
@@ -94,9 +97,17 @@ public:
     using Confirm = std::function<bool(const QString &question)>;
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
     void setWavePlayer(WavePlayer *player) { m_wavePlayer = player; }
+    // The background tune's player; without one the window plays no music.
+    void setMusicPlayer(sound::MusicPlayer *player) { m_music = player; }
+    sound::MusicPlayer *musicPlayer() const { return m_music; }
+    // Captions the options dialog while it is open (it sets this when shown).
+    void setOptionsCaptioner(std::function<void()> captioner) { m_optionsCaptioner = std::move(captioner); }
 
-    // Applies the dictionary captions of the main window and its pop-up menu.
-    void ApplyLanguage();
+    // Applies the dictionary captions of the main window and its pop-up menu,
+    // and of the options dialog too when asked (after a language change there).
+    void ApplyLanguage(bool optionsDialogToo = false);
+    // The music setting changed (options dialog, radio): starts or stops the tune.
+    void MusicSettingChanged();
     void BuildMemberButtons();
     void DrawMenu();
 
@@ -147,12 +158,16 @@ private:
     void LayoutMainMenu();
     void DrawSplash();
     void PlayWave(const char *name);
+    void PrepareMusic();
+    void ApplyLanguagePictures();
     bool ask(const QString &question);
     QFont menuFont() const;
 
     std::array<MemberLine, 5> m_memberLines{};
     Confirm m_confirm;
     WavePlayer *m_wavePlayer = nullptr;
+    sound::MusicPlayer *m_music = nullptr;
+    std::function<void()> m_optionsCaptioner;
     bool m_firstPaintDone = false;
     int m_splashTick = 0;
 };
