@@ -2,6 +2,10 @@
 
 #include "ProgramOptions.h"
 #include "TForm1.h"
+#include "platform/ResourceRegistry.h"
+#include "platform/sound/MusicPlayer.h"
+#include "platform/sound/SoundChannel.h"
+#include "table/SignalPlayer.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -39,7 +43,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // One channel for signals and spoken card names; the tune has its own player.
+    halvane::sound::SoundChannel soundChannel;
+    halvane::SignalPlayer signalPlayer(soundChannel, halvane::ResourceRegistry::instance());
+    halvane::sound::MusicPlayer music;
+
     halvane::TForm1 window(folder);
+    window.setWavePlayer(&signalPlayer);
+    window.setMusicPlayer(&music);
     QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();
