@@ -117,6 +117,8 @@ void MenuRecords::Abandon(TForm1 &form, int slot)
         return;
     RemovePlayer(*club, slot);
     Save(store, *club);
+    if (form.MenuShown)
+        RefreshMenu(form);
 }
 
 void MenuRecords::Close(TForm1 &form)
