@@ -6,6 +6,7 @@
 #include "records/codec/Settings.h"
 #include "table/Dictionary.h"
 #include "table/FontSlots.h"
+#include "table/GameTable.h"
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
@@ -315,6 +316,25 @@ void TForm1::LayoutMainMenu()
         Panels[k]->setFont(fixed);
         Panels[k]->setStyleSheet(QStringLiteral("QLabel { color: rgb(255,200,255); background: rgba(0,0,0,90); }"));
     }
+}
+
+TableControls TForm1::tableControls()
+{
+    TableControls c;
+    c.window = this;
+    c.background = Image1;
+    for (int k = 1; k <= 4; ++k) {
+        c.hands[size_t(k)] = ImageCards[size_t(k)];
+        c.tablets[size_t(k)] = ImageTab[size_t(k)];
+        c.plates[size_t(k)] = ImageSay[size_t(k)];
+    }
+    c.trick = ImageStol;
+    c.contract = ImageKon;
+    c.koloda = ImageKoloda;
+    c.help = ImageHelp;
+    c.button7 = Buttons[7];
+    c.button8 = Buttons[8];
+    return c;
 }
 
 void TForm1::setMemberLines(const std::array<MemberLine, 5> &lines)

@@ -19,6 +19,7 @@ namespace halvane {
 
 class ImageControl;
 class TVyxCardsButton;
+struct TableControls;
 class WavePlayer;
 
 class TForm1 : public QWidget
@@ -85,6 +86,8 @@ public:
     QAction *MChat = nullptr;
 
     TVyxCardsButton *button(int k) const { return Buttons.at(k); }
+    // The controls the card table draws on (table/GameTable).
+    TableControls tableControls();
     QLabel *panel(int k) const { return Panels.at(k); }
 
     // The five player lines of the club file in use, as the menu shows them.
