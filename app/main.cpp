@@ -40,6 +40,7 @@ int main(int argc, char *argv[])
     }
 
     halvane::TForm1 window(folder);
+    QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();
 }
