@@ -99,6 +99,8 @@ public:
     void ApplyLanguage();
     void BuildMemberButtons();
     void DrawMenu();
+    // The main menu comes back (end of a game): controls, popup items, flags.
+    void ShowMainMenu();
 
 public slots:
     void Image1Click();
@@ -141,7 +143,6 @@ private:
     bool FormCloseQuery();
     void ChooseMember(int slot);
     void StartGameFor(int slot);
-    void ShowMainMenu();
     void LayoutMainMenu();
     void DrawSplash();
     void PlayWave(const char *name);

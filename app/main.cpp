@@ -1,7 +1,9 @@
 // Program entry: the application, its title, the main window, the message loop.
 
+#include "GameController.h"
 #include "ProgramOptions.h"
 #include "TForm1.h"
+#include "table/DrawnTableArt.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -40,6 +42,8 @@ int main(int argc, char *argv[])
     }
 
     halvane::TForm1 window(folder);
+    halvane::DrawnTableArt tableArt;
+    halvane::GameController game(window, tableArt);
     window.show();
     return app.exec();
 }
