@@ -3,6 +3,7 @@
 // 760 x 500 design pixels. It owns the game's heartbeat Timer1.
 
 #include "MemberLine.h"
+#include "records/codec/GameCounters.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,6 +19,7 @@ namespace halvane {
 
 class ImageControl;
 class TVyxCardsButton;
+struct TableControls;
 class WavePlayer;
 
 class TForm1 : public QWidget
@@ -47,6 +49,8 @@ public:
     int PlayerSlot = 0;
     int MenuDisplayMode = 1;
     int HelpContext = 1;
+    // The club counters of the game on the table.
+    GameCounters Counters;
 
     // Controls, named as the rest of the game refers to them.
     ImageControl *Image1 = nullptr;
@@ -82,6 +86,8 @@ public:
     QAction *MChat = nullptr;
 
     TVyxCardsButton *button(int k) const { return Buttons.at(k); }
+    // The controls the card table draws on (table/GameTable).
+    TableControls tableControls();
     QLabel *panel(int k) const { return Panels.at(k); }
 
     // The five player lines of the club file in use, as the menu shows them.
@@ -94,6 +100,9 @@ public:
     using Confirm = std::function<bool(const QString &question)>;
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
     void setWavePlayer(WavePlayer *player) { m_wavePlayer = player; }
+    // The welcome dialog before a game of slot 1..6; replaceable so tests can answer it.
+    using Welcome = std::function<bool(int slot)>;
+    void setWelcome(Welcome welcome) { m_welcome = std::move(welcome); }
 
     // Applies the dictionary captions of the main window and its pop-up menu.
     void ApplyLanguage();
@@ -130,6 +139,8 @@ signals:
     void gameRequested(int playerSlot);
     // The running game was left through "Exit to menu" or by closing.
     void gameAbandoned(int playerSlot);
+    // The start-up check of the club files failed; the program must end.
+    void startupFailed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -151,6 +162,7 @@ private:
 
     std::array<MemberLine, 5> m_memberLines{};
     Confirm m_confirm;
+    Welcome m_welcome;
     WavePlayer *m_wavePlayer = nullptr;
     bool m_firstPaintDone = false;
     int m_splashTick = 0;

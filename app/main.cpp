@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
     halvane::TForm1 window(folder);
     halvane::DrawnTableArt tableArt;
     halvane::GameController game(window, tableArt);
+    QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();
 }

@@ -15,12 +15,23 @@ Card Card::fromCode(std::string_view cp1251)
     return Card(static_cast<unsigned char>(cp1251[0]), static_cast<unsigned char>(cp1251[1]));
 }
 
+namespace {
+// RankValue by rank byte; the computer player's search asks for it at every node.
+constexpr std::array<unsigned char, 256> MakeRankTable()
+{
+    std::array<unsigned char, 256> table{};
+    for (auto &v : table)
+        v = EmptyRank;
+    for (int i = 0; i < int(RankOrder.size()); ++i)
+        table[RankOrder[i]] = static_cast<unsigned char>(i + 1);
+    return table;
+}
+constexpr std::array<unsigned char, 256> RankTable = MakeRankTable();
+} // namespace
+
 int RankValue(Card card)
 {
-    for (int i = 0; i < int(RankOrder.size()); ++i)
-        if (RankOrder[i] == card.rank)
-            return i + 1;
-    return EmptyRank;
+    return RankTable[card.rank];
 }
 
 int SuitIndex(unsigned char suit)

@@ -1,0 +1,12 @@
+#include "DecorArt.h"
+
+#include "AssetWriter.h"
+
+namespace halvane::art {
+
+void WriteDecor(AssetWriter &out)
+{
+    (void)out;
+}
+
+} // namespace halvane::art
