@@ -10,6 +10,11 @@
 #include "table/Attention.h"
 #include "table/CardImages.h"
 #include "table/PackDownload.h"
+#include "table/PackPictures.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QMovie>
 #include "table/WindowSize.h"
 
 #include <QProcess>
@@ -288,6 +293,35 @@ private Q_SLOTS:
         QVERIFY(!CurrentCardImages().backs[1].isNull());
         QVERIFY(!LoadBackground(true));
         QCOMPARE(m_attention.last(), QStringLiteral("Can`t find the file VyxCGraph1.dll"));
+    }
+
+    void animationsPlayFromPackAndProgram()
+    {
+        QMovie own;
+        QVERIFY(LoadPackGif(QStringLiteral("gifmenu1"), QString(), own));
+        QCOMPARE(own.frameCount(), 16);
+        QCOMPARE(own.loopCount(), -1); // loops for ever
+        QBuffer bytes;
+        bytes.setData(ResourceBytes(nullptr, ResourceType::Gif, QStringLiteral("GifMenu1")));
+        QImageReader reader(&bytes, "GIF");
+        QImage frame;
+        for (int i = 0; i <= 3; ++i)
+            frame = reader.read();
+        QCOMPARE(frame.size(), QSize(160, 200));
+        QVERIFY(qAlpha(frame.pixel(80, 100)) > 0);  // a card of the fan
+        QCOMPARE(qAlpha(frame.pixel(1, 1)), 0);     // transparent corner
+        QMovie decor;
+        QVERIFY(LoadPackGif(QStringLiteral("GifB"), QStringLiteral("VyxCGraph1.dll"), decor));
+        QCOMPARE(decor.frameCount(), 12);
+        QMovie none;
+        QVERIFY(!LoadPackGif(QStringLiteral("GifB"), QStringLiteral("VyxNoSuch.dll"), none));
+        QImage png;
+        QVERIFY(LoadPackPng(QStringLiteral("GTouch"), QStringLiteral("VyxCGraph1.dll"), png));
+        QCOMPARE(png.size(), QSize(3000, 100));
+        QImage jpeg;
+        QVERIFY(LoadPackJpeg(QStringLiteral("Fon05RiB"), QStringLiteral("VyxBackG03.dll"), jpeg) == false);
+        QVERIFY(LoadPackJpeg(QStringLiteral("Fon05ReB"), QStringLiteral("VyxBackG03.dll"), jpeg));
+        QCOMPARE(jpeg.size(), QSize(1520, 1000));
     }
 
     void decorBackground()

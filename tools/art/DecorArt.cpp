@@ -2,6 +2,7 @@
 
 #include "AssetWriter.h"
 #include "CardArt.h"
+#include "GifWriter.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 #include <array>
+#include <tuple>
 
 namespace halvane::art {
 
@@ -640,11 +642,118 @@ QImage titleWord(int w, int h, const QString &text, const QColor &colour)
     return finish(image);
 }
 
+
+QList<QImage> frames(int w, int h, int count, const std::function<void(QPainter &, double)> &draw)
+{
+    QList<QImage> list;
+    for (int i = 0; i < count; ++i) {
+        QImage image = canvas(w, h);
+        QPainter p(&image);
+        setup(p);
+        draw(p, double(i) / count);
+        p.end();
+        list << finish(image);
+    }
+    return list;
+}
+
+// A fan of the four aces opening and closing.
+void cardFan(QPainter &p, double t, int w, int h)
+{
+    const double spread = 6 + 16 * (0.5 - 0.5 * std::cos(t * 2 * M_PI));
+    for (int k = 0; k < 4; ++k) {
+        p.save();
+        p.translate(w / 2.0, h * 0.86);
+        p.rotate((k - 1.5) * spread);
+        const QImage face = RenderFace(0, k + 1, 14, QSize(int(w * 0.4), int(w * 0.55)));
+        p.drawImage(QPointF(-w * 0.2, -h * 0.6), face);
+        p.restore();
+    }
+}
+
+// A suit symbol turning about its upright axis, with a gold glow.
+void turningSuit(QPainter &p, double t, int w, int h, int suit)
+{
+    QRadialGradient glow(QPointF(w / 2.0, h / 2.0), std::min(w, h) / 2.0);
+    glow.setColorAt(0, QColor(255, 220, 120, int(120 + 100 * std::sin(t * 2 * M_PI))));
+    glow.setColorAt(1, QColor(255, 220, 120, 0));
+    p.fillRect(QRectF(0, 0, w, h), glow);
+    const int s = int(std::min(w, h) * 0.6);
+    const QImage symbol = RenderSuitSymbol(0, suit, QSize(s, s), false);
+    p.translate(w / 2.0, h / 2.0);
+    p.scale(std::max(0.06, std::abs(std::cos(t * M_PI))), 1);
+    p.drawImage(QPointF(-s / 2.0, -s / 2.0), symbol);
+}
+
+void sparkleCup(QPainter &p, double t, int w, int h)
+{
+    QPainterPath cup;
+    cup.moveTo(w * 0.25, h * 0.2);
+    cup.lineTo(w * 0.75, h * 0.2);
+    cup.quadTo(w * 0.74, h * 0.55, w * 0.52, h * 0.62);
+    cup.lineTo(w * 0.52, h * 0.75);
+    cup.lineTo(w * 0.66, h * 0.85);
+    cup.lineTo(w * 0.34, h * 0.85);
+    cup.lineTo(w * 0.48, h * 0.75);
+    cup.lineTo(w * 0.48, h * 0.62);
+    cup.quadTo(w * 0.26, h * 0.55, w * 0.25, h * 0.2);
+    QLinearGradient g(w * 0.25, 0, w * 0.75, 0);
+    g.setColorAt(0, QColor(160, 110, 20));
+    g.setColorAt(0.4, QColor(255, 235, 140));
+    g.setColorAt(1, QColor(170, 120, 20));
+    p.setPen(QPen(QColor(110, 70, 0), 1.5));
+    p.setBrush(g);
+    p.drawPath(cup);
+    p.setPen(Qt::NoPen);
+    for (int k = 0; k < 5; ++k) {
+        const double phase = std::fmod(t + k / 5.0, 1.0);
+        const double a = k * 1.3;
+        const QPointF c(w / 2.0 + std::cos(a) * w * 0.38, h * 0.4 + std::sin(a) * h * 0.3);
+        p.setBrush(QColor(255, 255, 200, int(255 * (1 - phase))));
+        const double r = 1 + 4 * std::sin(phase * M_PI);
+        p.drawPolygon(QPolygonF{c + QPointF(0, -r * 2), c + QPointF(r / 2, 0), c + QPointF(0, r * 2), c + QPointF(-r / 2, 0)});
+        p.drawPolygon(QPolygonF{c + QPointF(-r * 2, 0), c + QPointF(0, r / 2), c + QPointF(r * 2, 0), c + QPointF(0, -r / 2)});
+    }
+}
+
+void rainCloud(QPainter &p, double t, int w, int h)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 130, 150));
+    for (const auto &[x, y, r] : {std::tuple{0.35, 0.35, 0.18}, {0.55, 0.3, 0.22}, {0.7, 0.4, 0.15}, {0.5, 0.42, 0.2}})
+        p.drawEllipse(QPointF(w * x, h * y), w * r, w * r);
+    p.setBrush(QColor(80, 140, 230));
+    for (int k = 0; k < 6; ++k) {
+        const double fall = std::fmod(t + k / 6.0, 1.0);
+        p.drawEllipse(QPointF(w * (0.3 + 0.08 * k), h * (0.55 + 0.4 * fall)), 2.0, 3.5);
+    }
+}
+
+void writeAnimations(AssetWriter &out)
+{
+    const auto gif = [&](const QString &name, const QList<QImage> &list, int delay) {
+        out.raw(QStringLiteral("GIF"), name + QStringLiteral(".gif"), EncodeGif(list, delay));
+    };
+    gif(QStringLiteral("GifMenu1"), frames(160, 200, 16, [](QPainter &p, double t) { cardFan(p, t, 160, 200); }), 8);
+    gif(QStringLiteral("GifMenu2"), frames(160, 200, 16, [](QPainter &p, double t) { turningSuit(p, t, 160, 200, 1); }), 8);
+    // The kind of game: account (A, B), computer (C, D, F), tournament (E), network (G).
+    const std::array<int, 7> clubSuits = {1, 2, 3, 4, 3, 4, 2};
+    for (int k = 0; k < 7; ++k) {
+        const int suit = clubSuits[size_t(k)];
+        gif(QStringLiteral("GClub") + QChar(u'A' + k), frames(60, 75, 12, [suit](QPainter &p, double t) { turningSuit(p, t, 60, 75, suit); }), 10);
+    }
+    gif(QStringLiteral("GGenCount"), frames(60, 75, 20, [](QPainter &p, double t) { turningSuit(p, t, 60, 75, 1 + int(t * 4) % 4); }), 10);
+    gif(QStringLiteral("GEndBest"), frames(120, 120, 15, [](QPainter &p, double t) { sparkleCup(p, t, 120, 120); }), 8);
+    gif(QStringLiteral("GEndGood"), frames(120, 120, 15, [](QPainter &p, double t) { turningSuit(p, t, 120, 120, 1); }), 8);
+    gif(QStringLiteral("GEndBads"), frames(120, 120, 12, [](QPainter &p, double t) { rainCloud(p, t, 120, 120); }), 8);
+}
+
 } // namespace
 
 void WriteDecor(AssetWriter &out)
 {
     writeButtonPieces(out);
+    writeAnimations(out);
 
     // Frames of the contract panel and the message board, the score tablet.
     out.png(QStringLiteral("RamkaABSm"), framedPanel(110, 160, Wine, 1.0));
@@ -786,6 +895,14 @@ void AddDecorPack(const PackSink &sink)
                 p.scale(std::max(0.08, scale), 1);
                 p.drawImage(QPointF(-18, -18), suit);
             }));
+
+    // The purple look's game-kind animations.
+    const std::array<int, 7> suits = {1, 2, 3, 4, 3, 4, 2};
+    for (int k = 0; k < 7; ++k) {
+        const int suit = suits[size_t(k)];
+        sink(QStringLiteral("GIF"), QStringLiteral("Gif") + QChar(u'A' + k),
+             EncodeGif(frames(60, 75, 12, [suit](QPainter &p, double t) { turningSuit(p, t, 60, 75, suit); }), 10));
+    }
 
     // The touch effect: 30 frames of 100 x 100, rings spreading from the centre.
     png(QStringLiteral("GTouch"), strip(100, 30, [](QPainter &p, int, double t) {
