@@ -5,6 +5,7 @@
 #include "table/Dictionary.h"
 #include "table/FontSlots.h"
 #include "table/ImageControl.h"
+#include "table/PackPictures.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -25,6 +26,9 @@ QImage Picture(const QString &name)
         if (registry.contains(type, name) && image.loadFromData(registry.data(type, name)))
             return image;
     }
+    // The decor pack holds the dialogs' language pictures.
+    if (LoadPackPng(name, QStringLiteral("VyxCGraph1.dll"), image))
+        return image;
     return {};
 }
 
