@@ -1,5 +1,7 @@
 #include "GameController.h"
 
+#include "records/codec/ClubEndSteps.h"
+
 #include "TForm1.h"
 #include "TestSwitch.h"
 #include "core/Cp1251.h"
@@ -96,17 +98,11 @@ void GameController::SetAskOrder(AskOrder ask)
 
 void GameController::StartGame(int playerSlot)
 {
-    PlayerRecord player;
+    // The welcome dialog has loaded the player's counters from the club file.
+    PlayerRecord player = ClubEndSteps::PlayerRecordOf(m_form.Counters);
     player.PlayerSlot = playerSlot;
-    if (playerSlot >= 1 && playerSlot <= 5) {
-        const MemberLine &line = m_form.memberLines()[size_t(playerSlot - 1)];
-        player.Name = Utf8ToCp1251(line.name.toStdString());
-        player.GamesPlayed = line.games;
-        player.StartScore = line.cycleScore;
-    } else {
-        // A new player starts at the first game of a cycle, with no score yet.
+    if (player.Name.empty())
         player.Name = CurrentSettings().LastPlayerName;
-    }
     GameSetup setup;
     const Settings &settings = CurrentSettings();
     setup.Options.orderedKing = settings.OrderedKing;

@@ -65,6 +65,8 @@ int main(int argc, char *argv[])
     game.SetSpeakCard([&voice](halvane::Card card, bool wait) { return voice.SpeakCard(card, wait); });
     halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer);
     game.SetEndSteps(&endSteps);
+    QObject::connect(&window, &halvane::TForm1::gameRequested, &window,
+                     [&endSteps, &window](int) { endSteps.BeginGame(window.Counters); });
     QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();

@@ -4,17 +4,33 @@
 
 namespace halvane {
 
+void ComputerSeat::Done() const
+{
+    if (m_progress)
+        m_progress(-1);
+}
+
 int ComputerSeat::TakeCard(const GameFlowState &state, int seat)
 {
     const auto legal = state.Deal.LegalSlots(seat);
+    const MoveChoice choice = m_player.EvaluateMove(MovePosition::Of(state.Deal, seat), m_progress);
+    Done();
+    if (choice.slot >= 1 && choice.slot <= HandSlotsUsed && legal[choice.slot])
+        return choice.slot;
+    // The search always answers with a legal slot; should it ever not, the
+    // lowest legal card keeps the game going.
     for (int slot = 1; slot <= HandSlotsUsed; ++slot)
         if (legal[slot])
             return slot;
     return 0;
 }
 
-int ComputerSeat::TakeOrder(const GameFlowState &, int, const OrderChoices &open)
+int ComputerSeat::TakeOrder(const GameFlowState &state, int seat, const OrderChoices &open)
 {
+    const int choice = m_player.ChooseOrder(state.Deal, seat, state.Game.orderedSets[seat - 1], m_progress);
+    Done();
+    if (choice >= 1 && choice <= 8 && open[choice])
+        return choice;
     for (int k = 1; k <= 8; ++k)
         if (open[k])
             return k;

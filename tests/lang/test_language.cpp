@@ -142,6 +142,7 @@ private slots:
         QVERIFY(music.IsPlaying());
         form.LeaveSplash();
         form.setMemberLines({});
+        form.setWelcome([](int) { return true; }); // the welcome dialog lets the new player in
         form.Button6Click(); // a new player's game starts
         QVERIFY(form.GameRunning);
         QVERIFY(!music.IsPlaying());
