@@ -1,13 +1,14 @@
 #include "TForm1.h"
 
 #include "MemberCaption.h"
+#include "MenuRecords.h"
 #include "platform/ResourceRegistry.h"
 #include "platform/sound/MusicPlayer.h"
 #include "records/codec/Settings.h"
 #include "table/LanguagePictures.h"
-#include "records/ClubStartupCheck.h"
 #include "table/Dictionary.h"
 #include "table/FontSlots.h"
+#include "table/GameTable.h"
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
@@ -155,6 +156,8 @@ void TForm1::FormCreate()
 
     AccountMode = 1;
     TournamentGame = false;
+    m_welcome = [this](int slot) { return MenuRecords::Welcome(*this, slot); };
+    connect(this, &TForm1::gameAbandoned, this, [this](int slot) { MenuRecords::Abandon(*this, slot); });
     ApplyLanguage();
     DrawSplash();
     Timer1->start();
@@ -173,7 +176,7 @@ void TForm1::paintEvent(QPaintEvent *event)
 
 void TForm1::FirstPaint()
 {
-    if (!ClubStartupCheck::Run(ProgramFolder, &ClubStartupCheck::ShowMessage)) {
+    if (!MenuRecords::StartUp(*this)) {
         emit startupFailed();
         return;
     }
@@ -356,6 +359,25 @@ void TForm1::LayoutMainMenu()
     }
 }
 
+TableControls TForm1::tableControls()
+{
+    TableControls c;
+    c.window = this;
+    c.background = Image1;
+    for (int k = 1; k <= 4; ++k) {
+        c.hands[size_t(k)] = ImageCards[size_t(k)];
+        c.tablets[size_t(k)] = ImageTab[size_t(k)];
+        c.plates[size_t(k)] = ImageSay[size_t(k)];
+    }
+    c.trick = ImageStol;
+    c.contract = ImageKon;
+    c.koloda = ImageKoloda;
+    c.help = ImageHelp;
+    c.button7 = Buttons[7];
+    c.button8 = Buttons[8];
+    return c;
+}
+
 void TForm1::setMemberLines(const std::array<MemberLine, 5> &lines)
 {
     m_memberLines = lines;
@@ -369,6 +391,10 @@ void TForm1::setTopThree(const std::array<std::pair<QString, int>, 3> &lines)
     const TextWidth width = [&fm](const QString &t) { return fm.horizontalAdvance(t); };
     for (int k = 1; k <= 3; ++k) {
         const auto &[name, score] = lines[k - 1];
+        if (name.isEmpty()) { // a place nobody has reached yet
+            Panels[k]->clear();
+            continue;
+        }
         Panels[k]->setText(ShortenCaption(name, QStringLiteral("%1").arg(score, 7), TopTenCaptionLimit, width));
     }
 }
@@ -389,6 +415,7 @@ void TForm1::BuildMemberButtons()
 void TForm1::ShowMainMenu()
 {
     LayoutMainMenu();
+    MenuRecords::RefreshMenu(*this);
     BuildMemberButtons();
     DrawMenu();
     for (int k : {1, 2, 3, 4, 5, 6, 9, 10, 11})
@@ -435,6 +462,8 @@ void TForm1::ChooseMember(int slot)
     if (!MenuShown || slot < 1 || slot > 5 || m_memberLines[slot - 1].empty)
         return;
     PlayerSlot = slot;
+    if (m_welcome && !m_welcome(slot))
+        return;
     StartGameFor(slot);
 }
 
@@ -444,6 +473,8 @@ void TForm1::Button6Click()
         return;
     PlayWave("WOpenFo");
     PlayerSlot = 6;
+    if (m_welcome && !m_welcome(6))
+        return;
     StartGameFor(6);
 }
 
@@ -468,12 +499,12 @@ void TForm1::StartGameFor(int slot)
     emit gameRequested(slot);
 }
 
-void TForm1::Button9Click() { PlayWave("WOpenFo"); }
-void TForm1::Button10Click() { PlayWave("WOpenFo"); }
-void TForm1::BHistoryClick() { PlayWave("WOpenFo"); }
-void TForm1::GenCountClick() { PlayWave("WOpenFo"); }
-void TForm1::ChangeNameClick() { PlayWave("WOpenFo"); }
-void TForm1::MSpeedClick() {}
+void TForm1::Button9Click() { PlayWave("WOpenFo"); MenuRecords::ShowTopTen(*this); }
+void TForm1::Button10Click() { PlayWave("WOpenFo"); MenuRecords::ShowOptions(*this); }
+void TForm1::BHistoryClick() { PlayWave("WOpenFo"); MenuRecords::ShowHistory(*this); }
+void TForm1::GenCountClick() { PlayWave("WOpenFo"); MenuRecords::ShowCount(*this); }
+void TForm1::ChangeNameClick() { PlayWave("WOpenFo"); MenuRecords::ChangeName(*this); }
+void TForm1::MSpeedClick() { MenuRecords::ShowSpeed(*this); }
 
 void TForm1::AboutClick()
 {
@@ -490,6 +521,8 @@ void TForm1::HelpClick()
 void TForm1::BModeClick()
 {
     MenuDisplayMode = MenuDisplayMode == 1 ? 2 : 1;
+    CurrentSettings().MenuDisplayMode = MenuDisplayMode;
+    MenuRecords::RefreshMenu(*this);
     BuildMemberButtons();
 }
 
@@ -531,6 +564,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         m_music->Stop();
     if (GameRunning)
         emit gameAbandoned(PlayerSlot);
+    MenuRecords::Close(*this);
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 // 760 x 500 design pixels. It owns the game's heartbeat Timer1.
 
 #include "MemberLine.h"
+#include "records/codec/GameCounters.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,6 +19,7 @@ namespace halvane {
 
 class ImageControl;
 class TVyxCardsButton;
+struct TableControls;
 class WavePlayer;
 namespace sound {
 class MusicPlayer;
@@ -50,6 +52,8 @@ public:
     int PlayerSlot = 0;
     int MenuDisplayMode = 1;
     int HelpContext = 1;
+    // The club counters of the game on the table.
+    GameCounters Counters;
 
     // Controls, named as the rest of the game refers to them.
     ImageControl *Image1 = nullptr;
@@ -85,6 +89,8 @@ public:
     QAction *MChat = nullptr;
 
     TVyxCardsButton *button(int k) const { return Buttons.at(k); }
+    // The controls the card table draws on (table/GameTable).
+    TableControls tableControls();
     QLabel *panel(int k) const { return Panels.at(k); }
 
     // The five player lines of the club file in use, as the menu shows them.
@@ -102,6 +108,9 @@ public:
     sound::MusicPlayer *musicPlayer() const { return m_music; }
     // Captions the options dialog while it is open (it sets this when shown).
     void setOptionsCaptioner(std::function<void()> captioner) { m_optionsCaptioner = std::move(captioner); }
+    // The welcome dialog before a game of slot 1..6; replaceable so tests can answer it.
+    using Welcome = std::function<bool(int slot)>;
+    void setWelcome(Welcome welcome) { m_welcome = std::move(welcome); }
 
     // Applies the dictionary captions of the main window and its pop-up menu,
     // and of the options dialog too when asked (after a language change there).
@@ -165,6 +174,7 @@ private:
 
     std::array<MemberLine, 5> m_memberLines{};
     Confirm m_confirm;
+    Welcome m_welcome;
     WavePlayer *m_wavePlayer = nullptr;
     sound::MusicPlayer *m_music = nullptr;
     std::function<void()> m_optionsCaptioner;

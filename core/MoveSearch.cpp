@@ -3,6 +3,8 @@
 #include "Contract.h"
 #include "Scoring.h"
 
+#include <bit>
+
 namespace halvane {
 
 namespace {
@@ -19,6 +21,10 @@ SearchHand SearchHand::From(const std::array<Card, 10> &cards)
             continue;
         hand.cards[slot] = cards[slot];
         hand.ranks[slot] = std::uint8_t(RankValue(cards[slot]));
+        hand.suits[slot] = std::uint8_t(SuitIndex(cards[slot].suit));
+        hand.suitMask[hand.suits[slot]] |= Bit(slot);
+        if (cards[slot] == KingOfHearts)
+            hand.kingOfHearts = std::int8_t(slot);
         hand.emptyMask &= std::uint16_t(~Bit(slot));
         ++hand.count;
     }
@@ -50,9 +56,10 @@ MoveSearch::MoveSearch(const SearchSetup &setup, std::array<PositionTable, 10> &
     m_limited = setup.rootTrickNumber <= 4;
     m_horizon = 8 - setup.rootTrickNumber;
     m_stopsWhenCountedGone = StopsWhenCountedGone(setup.contract, setup.ordered);
+    m_heartContract = IsHeartContract(setup.contract);
 }
 
-int MoveSearch::SearchRoot(const SearchPosition &root, std::array<int, 10> &values)
+void MoveSearch::Prepare(const SearchPosition &root)
 {
     const int held = root.hands[root.mover].count;
     switch (m_setup.contract) {
@@ -62,7 +69,12 @@ int MoveSearch::SearchRoot(const SearchPosition &root, std::array<int, 10> &valu
     default:
         m_wide = held >= 5;
     }
-    m_useTables = held > 4;
+    m_useTables = held > 4 && m_setup.allowTables;
+}
+
+int MoveSearch::SearchRoot(const SearchPosition &root, std::array<int, 10> &values)
+{
+    Prepare(root);
     values.fill(UntriedSlot);
     Node(root, true, &values);
     int best = -1000, chosen = -1;
@@ -77,17 +89,14 @@ int MoveSearch::SearchRoot(const SearchPosition &root, std::array<int, 10> &valu
 std::uint16_t MoveSearch::PrunedFollowing(const SearchHand &hand, unsigned char led, bool shortOfLed,
                                           bool beaten) const
 {
+    // Hands are in display order, so inside a suit the slots run from low to high.
     std::array<int, 5> lowest{-1, -1, -1, -1, -1}, highest{-1, -1, -1, -1, -1};
-    std::uint16_t held = 0;
-    for (int slot = 0; slot < 10; ++slot) {
-        if (!hand.holds(slot))
-            continue;
-        held |= Bit(slot);
-        const int suit = SuitIndex(hand.cards[slot].suit);
-        if (lowest[suit] < 0)
-            lowest[suit] = slot;
-        highest[suit] = slot;
-    }
+    for (int suit = 1; suit <= 4; ++suit)
+        if (const unsigned mask = hand.suitMask[suit]) {
+            lowest[suit] = std::countr_zero(mask);
+            highest[suit] = std::bit_width(mask) - 1;
+        }
+    const std::uint16_t held = hand.held();
     if (!shortOfLed && !beaten)
         return held;
     const int ledIndex = SuitIndex(led);
@@ -100,19 +109,25 @@ std::uint16_t MoveSearch::PrunedFollowing(const SearchHand &hand, unsigned char 
         return kept;
     };
     // The lowest card of the suit, or the card right above it when the
-    // lowest is `low` and the one above is one of `above`.
-    auto lowestOr = [&](int suit, unsigned char low, std::initializer_list<unsigned char> above) {
+    // lowest has rank `low` and the one above is of its suit and a rank in `above`.
+    auto lowestOr = [&](int suit, unsigned char low, unsigned char above1, unsigned char above2) {
         const int slot = lowest[suit];
-        if (slot < 0)
-            return slot;
         const Card c = cardAt(slot);
-        if (c.rank == low) {
+        if (slot >= 0 && c.rank == low) {
             const Card next = cardAt(slot + 1);
-            for (unsigned char r : above)
-                if (Is(next, r, c.suit))
-                    return slot + 1;
+            if (Is(next, above1, c.suit) || Is(next, above2, c.suit))
+                return slot + 1;
         }
         return slot;
+    };
+    auto ranksOf = [&](unsigned char rank) {
+        std::uint16_t mask = 0;
+        for (unsigned m = held; m; m &= m - 1) {
+            const int slot = std::countr_zero(m);
+            if (hand.cards[slot].rank == rank)
+                mask |= Bit(slot);
+        }
+        return mask;
     };
 
     std::uint16_t kept = 0;
@@ -126,31 +141,30 @@ std::uint16_t MoveSearch::PrunedFollowing(const SearchHand &hand, unsigned char 
             break;
         }
         kept = eachSuit(highest);
-        for (int slot = 0; slot < 10; ++slot)
-            if (hand.holds(slot) && hand.cards[slot].rank == RankChar::King) {
-                kept |= Bit(slot);
-                if (Is(cardAt(slot + 1), RankChar::Ace, hand.cards[slot].suit))
-                    kept &= std::uint16_t(~Bit(slot + 1));
-            }
+        for (unsigned m = ranksOf(RankChar::King); m; m &= m - 1) {
+            const int slot = std::countr_zero(m);
+            kept |= Bit(slot);
+            if (Is(cardAt(slot + 1), RankChar::Ace, hand.cards[slot].suit))
+                kept &= std::uint16_t(~Bit(slot + 1));
+        }
         break;
-    case 3:
+    case 3: {
+        const std::uint16_t queens = ranksOf(RankChar::Queen);
         if (!shortOfLed) {
-            kept = Bit(highest[ledIndex]);
-            for (int slot = 0; slot < 10; ++slot)
-                if (Is(hand.cards[slot], RankChar::Queen, led))
-                    kept |= Bit(slot);
+            kept = Bit(highest[ledIndex]) | (queens & hand.suitMask[ledIndex]);
             break;
         }
         kept = eachSuit(highest);
-        for (int slot = 0; slot < 10; ++slot)
-            if (hand.holds(slot) && hand.cards[slot].rank == RankChar::Queen) {
-                kept |= Bit(slot);
-                const unsigned char suit = hand.cards[slot].suit;
-                for (int above = slot + 1; above <= slot + 2 && above < 10; ++above)
-                    if (Is(cardAt(above), RankChar::King, suit) || Is(cardAt(above), RankChar::Ace, suit))
-                        kept &= std::uint16_t(~Bit(above));
-            }
+        for (unsigned m = queens; m; m &= m - 1) {
+            const int slot = std::countr_zero(m);
+            kept |= Bit(slot);
+            const unsigned char suit = hand.cards[slot].suit;
+            for (int above = slot + 1; above <= slot + 2 && above < 10; ++above)
+                if (Is(cardAt(above), RankChar::King, suit) || Is(cardAt(above), RankChar::Ace, suit))
+                    kept &= std::uint16_t(~Bit(above));
+        }
         break;
+    }
     case 8: case 11: case 12: case 13: case 14:
         kept = shortOfLed ? eachSuit(lowest) : Bit(lowest[ledIndex]);
         break;
@@ -161,16 +175,16 @@ std::uint16_t MoveSearch::PrunedFollowing(const SearchHand &hand, unsigned char 
         }
         for (int suit = 1; suit <= 4; ++suit)
             if (lowest[suit] >= 0)
-                kept |= Bit(lowestOr(suit, RankChar::King, {RankChar::Ace}));
+                kept |= Bit(lowestOr(suit, RankChar::King, RankChar::Ace, RankChar::Ace));
         break;
     case 10:
         if (!shortOfLed) {
-            kept = Bit(lowestOr(ledIndex, RankChar::Queen, {RankChar::King, RankChar::Ace}));
+            kept = Bit(lowestOr(ledIndex, RankChar::Queen, RankChar::King, RankChar::Ace));
             break;
         }
         for (int suit = 1; suit <= 4; ++suit)
             if (lowest[suit] >= 0)
-                kept |= Bit(lowestOr(suit, RankChar::Queen, {RankChar::King, RankChar::Ace}));
+                kept |= Bit(lowestOr(suit, RankChar::Queen, RankChar::King, RankChar::Ace));
         break;
     default:
         kept = held;
@@ -181,45 +195,33 @@ std::uint16_t MoveSearch::PrunedFollowing(const SearchHand &hand, unsigned char 
 std::uint16_t MoveSearch::CandidateSlots(const SearchPosition &pos) const
 {
     const SearchHand &hand = pos.hands[pos.mover];
-    std::uint16_t held = 0, hearts = 0;
-    for (int slot = 0; slot < 10; ++slot)
-        if (hand.holds(slot)) {
-            held |= Bit(slot);
-            if (hand.cards[slot].suit == SuitChar::Hearts)
-                hearts |= Bit(slot);
-        }
+    const std::uint16_t held = hand.held();
+    constexpr int Hearts = 1; // SuitIndex of hearts
     if (pos.place == 1) {
-        if (IsHeartContract(m_setup.contract) && held != hearts)
+        const std::uint16_t hearts = hand.suitMask[Hearts];
+        if (m_heartContract && held != hearts)
             return held & std::uint16_t(~hearts);
         return held;
     }
     const unsigned char led = pos.trick[0].suit;
-    std::uint16_t ledMask = 0;
-    int king = -1;
-    for (int slot = 0; slot < 10; ++slot) {
-        if (!hand.holds(slot))
-            continue;
-        if (hand.cards[slot].suit == led)
-            ledMask |= Bit(slot);
-        if (hand.cards[slot] == KingOfHearts)
-            king = slot;
-    }
+    const int ledIndex = SuitIndex(led);
+    const std::uint16_t ledMask = hand.suitMask[ledIndex];
     const bool shortOfLed = ledMask == 0;
-    if (shortOfLed && led != SuitChar::Hearts && king >= 0)
-        return Bit(king);
-    std::uint16_t kept = held;
-    if (m_wide) {
+    if (shortOfLed && ledIndex != Hearts && hand.kingOfHearts >= 0)
+        return Bit(hand.kingOfHearts);
+    if (!m_wide)
+        return shortOfLed ? held : ledMask;
+    bool beaten = false;
+    if (!shortOfLed) {
         int highestLed = 0;
         for (int p = 0; p < pos.place - 1; ++p)
             if (pos.trick[p].suit == led && pos.trickRanks[p] > highestLed)
                 highestLed = pos.trickRanks[p];
-        int ownHighest = 0;
-        for (int slot = 0; slot < 10; ++slot)
-            if (ledMask & Bit(slot))
-                ownHighest = hand.ranks[slot] > ownHighest ? hand.ranks[slot] : ownHighest;
-        const bool beaten = !shortOfLed && ownHighest < highestLed;
-        kept = PrunedFollowing(hand, led, shortOfLed, beaten);
+        beaten = hand.ranks[std::bit_width(unsigned(ledMask)) - 1] < highestLed;
+        if (!beaten)
+            return ledMask;
     }
+    const std::uint16_t kept = PrunedFollowing(hand, led, shortOfLed, beaten);
     return shortOfLed ? kept : kept & ledMask;
 }
 
@@ -255,9 +257,8 @@ SearchResult MoveSearch::Node(const SearchPosition &pos, bool root, std::array<i
     const std::uint16_t candidates = CandidateSlots(pos);
     int best = -1000;
     SearchResult chosen{};
-    for (int slot = 0; slot < 10; ++slot) {
-        if (!(candidates & Bit(slot)))
-            continue;
+    for (unsigned remaining = candidates; remaining; remaining &= remaining - 1) {
+        const int slot = std::countr_zero(remaining);
         SearchPosition child = pos;
         const Card card = hand.cards[slot];
         child.trick[pos.place - 1] = card;

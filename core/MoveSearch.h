@@ -19,15 +19,23 @@ inline constexpr int UntriedSlot = 1000000;
 struct SearchHand {
     std::array<Card, 10> cards{};
     std::array<std::uint8_t, 10> ranks{}; // RankValue, 0 for an empty slot
+    std::array<std::uint8_t, 10> suits{}; // SuitIndex, 0 for an empty slot
+    std::array<std::uint16_t, 5> suitMask{}; // by SuitIndex: bit k - 1 set while slot k holds that suit
     std::uint16_t emptyMask = 0x3FF;      // bit k - 1 set while slot k is empty
+    std::int8_t kingOfHearts = -1;        // slot 0..9 of "Кч" while held
     int count = 0;
 
     static SearchHand From(const std::array<Card, 10> &cards);
     bool holds(int slot) const { return !(emptyMask >> slot & 1u); } // slot 0..9
+    std::uint16_t held() const { return std::uint16_t(~emptyMask & 0x3FFu); }
     void take(int slot)
     {
+        suitMask[suits[slot]] &= std::uint16_t(~(1u << slot));
+        if (kingOfHearts == slot)
+            kingOfHearts = -1;
         cards[slot] = NoCard;
         ranks[slot] = 0;
+        suits[slot] = 0;
         emptyMask |= std::uint16_t(1u << slot);
         --count;
     }
@@ -51,6 +59,7 @@ struct SearchSetup {
     int contract = 0;
     bool ordered = false;
     int rootTrickNumber = 1;
+    bool allowTables = true; // off only to check that the tables change no result
 };
 
 class MoveSearch
@@ -63,6 +72,9 @@ public:
     // UntriedSlot elsewhere. Returns the chosen slot 0..9.
     int SearchRoot(const SearchPosition &root, std::array<int, 10> &values);
 
+    // Sets the flags fixed for the whole search from the root position.
+    void Prepare(const SearchPosition &root);
+    bool Wide() const { return m_wide; }
     // The slots (bit k for slot k + 1) the mover tries at this node.
     std::uint16_t CandidateSlots(const SearchPosition &pos) const;
 
@@ -83,6 +95,7 @@ private:
     bool m_wide = false;      // following players' moves are pruned
     bool m_useTables = false; // root player holds more than 4 cards
     bool m_stopsWhenCountedGone = false;
+    bool m_heartContract = false;
     int m_horizon = -1;       // cards left at which a limited search stops
     std::uint64_t m_nodes = 0;
 };

@@ -114,6 +114,7 @@ private slots:
         std::array<MemberLine, 5> lines{};
         lines[0] = Member(QStringLiteral("Anna"), 43, -12, 1.5);
         form.setMemberLines(lines);
+        form.setWelcome([](int) { return true; }); // the password is right
         form.LeaveSplash();
         QVERIFY(form.button(1)->text().startsWith(QStringLiteral("Anna")));
         QVERIFY(form.button(1)->text().endsWith(QStringLiteral("-12")));
@@ -146,6 +147,7 @@ private slots:
             questions << q;
             return answer;
         });
+        form.setWelcome([](int) { return true; });
         form.show();
         form.LeaveSplash();
         form.button(6)->click(); // new player: a game starts

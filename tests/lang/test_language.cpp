@@ -141,7 +141,7 @@ private slots:
         form.MusicSettingChanged();
         QVERIFY(music.IsPlaying());
         form.LeaveSplash();
-        form.setMemberLines({});
+        form.setWelcome([](int) { return true; });
         form.Button6Click(); // a new player's game starts
         QVERIFY(form.GameRunning);
         QVERIFY(!music.IsPlaying());

@@ -1,0 +1,69 @@
+#pragma once
+// The records' steps of the end-of-game recording for games against the
+// computer and network games: the rating from the club counters, the history
+// entry, the counters and the local top ten in the club file of the game's
+// kind. The window adds the dialogs through the callbacks; the self-play tool
+// runs the same steps with none.
+
+#include "GameCounters.h"
+#include "GameRecorder.h"
+#include "core/GameEndSteps.h"
+#include "core/GameFlowState.h"
+
+#include <functional>
+
+namespace halvane {
+
+class ClubEndSteps : public GameEndSteps
+{
+public:
+    enum class Failure { HistoryNotSaved, ClubNotSaved };
+    using ReportFailure = std::function<void(Failure)>;
+    // The end-of-game screen of a finished cycle: the place reached (0 none) and the cycle's score.
+    using ShowCycleEnd = std::function<void(int topTenPlace, int lastCycleScore)>;
+
+    // `local` and `network` are the club files of the two kinds of game; the
+    // history files go to `historyFolder`.
+    ClubEndSteps(const ClubStore &local, const ClubStore &network, std::filesystem::path historyFolder,
+                 GameRecorder::Clock clock = GameRecorder::LocalClock);
+
+    void setReportFailure(ReportFailure report) { m_reportFailure = std::move(report); }
+    void setShowCycleEnd(ShowCycleEnd show) { m_showCycleEnd = std::move(show); }
+
+    // The counters of the game that starts now (from the welcome dialog).
+    void BeginGame(const GameCounters &counters) { m_counters = counters; }
+    const GameCounters &counters() const { return m_counters; }
+    // What the game flow needs to know of the player.
+    static PlayerRecord PlayerRecordOf(const GameCounters &counters);
+
+    double RatingAfterGame(const GameResult &result) override;
+    void WriteHistory(const GameResult &result, double rating) override;
+    void StoreCounters(const GameResult &result, double rating) override;
+    void ShowEndOfGameScreen(const GameResult &result, double rating) override;
+
+    // Kept for the rest of the run once a cycle has ended.
+    int TopTenPlace() const { return m_topTenPlace; }
+    int LastCycleScore() const { return m_lastCycleScore; }
+    // The club line the player stands on after the last stored game (0 not stored).
+    int StoredLine() const { return m_storedLine; }
+
+private:
+    GameRecorder RecorderFor(const GameResult &result) const;
+    void Report(Failure failure) const;
+
+    const ClubStore &m_local;
+    const ClubStore &m_network;
+    std::filesystem::path m_historyFolder;
+    GameRecorder::Clock m_clock;
+    GameCounters m_counters;
+    ReportFailure m_reportFailure;
+    ShowCycleEnd m_showCycleEnd;
+    int m_topTenPlace = 0;
+    int m_lastCycleScore = 0;
+    int m_storedLine = 0;
+};
+
+// "seat 3/seat 2/seat 1", each name without its trailing blanks.
+std::string NetworkHistoryName(const std::array<std::string, 3> &seatNames);
+
+} // namespace halvane
