@@ -119,6 +119,8 @@ public:
     void MusicSettingChanged();
     void BuildMemberButtons();
     void DrawMenu();
+    // The main menu comes back (end of a game): controls, popup items, flags.
+    void ShowMainMenu();
 
 public slots:
     void Image1Click();
@@ -163,7 +165,6 @@ private:
     bool FormCloseQuery();
     void ChooseMember(int slot);
     void StartGameFor(int slot);
-    void ShowMainMenu();
     void LayoutMainMenu();
     void DrawSplash();
     void PlayWave(const char *name);

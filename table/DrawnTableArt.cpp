@@ -3,6 +3,8 @@
 #include "ScaleState.h"
 
 #include <QLinearGradient>
+
+#include <tuple>
 #include <QPainterPath>
 #include <QRadialGradient>
 
@@ -134,6 +136,42 @@ QImage Digit(const QString &text, const QColor &colour, int w, int h)
     return image;
 }
 
+QImage Lettering(int w, int h, const QString &text, const QColor &colour)
+{
+    QImage image = Blank(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f(QStringLiteral("Comic Sans MS"));
+    f.setBold(true);
+    f.setPixelSize(h * 7 / 10);
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 0, 160));
+    p.drawText(QRect(3, 3, w, h), Qt::AlignCenter, text);
+    p.setPen(colour);
+    p.drawText(QRect(0, 0, w, h), Qt::AlignCenter, text);
+    return image;
+}
+
+QImage RoundIcon(int size, const QColor &fill, const QString &letter)
+{
+    QImage image = Blank(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(size * 0.35, size * 0.3, size * 0.7);
+    g.setColorAt(0, fill.lighter(160));
+    g.setColorAt(1, fill.darker(130));
+    p.setPen(QPen(fill.darker(200), 1.5));
+    p.setBrush(g);
+    p.drawEllipse(QRectF(2, 2, size - 4, size - 4));
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(size / 2);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, letter);
+    return image;
+}
+
 } // namespace
 
 QImage DrawnTableArt::background(const QSize &clientSize) const
@@ -201,6 +239,36 @@ QImage DrawnTableArt::make(const QString &name) const
         return Digit(QStringLiteral(":"), QColor(80, 200, 255), 6, 16);
     if (n.startsWith(QLatin1String("gbclock")) && n.size() == 8)
         return Digit(n.right(1), QColor(80, 200, 255), 18, 34);
+    if (n.startsWith(QLatin1String("cap")))
+        return Lettering(400, 70, QStringLiteral("Halvane"), QColor(250, 200, 40));
+    if (n.startsWith(QLatin1String("elite")))
+        return Lettering(350, 40, QStringLiteral("Elite"), QColor(250, 200, 40));
+    if (n.startsWith(QLatin1String("net__")))
+        return Lettering(350, 40, QStringLiteral("Network game"), QColor(250, 200, 40));
+    if (n == QLatin1String("gtitle"))
+        return Lettering(300, 90, QStringLiteral("Halvane"), QColor(255, 230, 150));
+    static const std::tuple<const char *, QColor, const char *> icons[] = {
+        {"advgiftr", QColor(200, 30, 30), "+"}, {"advgiftg", QColor(30, 150, 40), "♥"},
+        {"android", QColor(120, 190, 30), "A"}, {"googleplay", QColor(30, 120, 200), "▶"},
+        {"earth48", QColor(30, 90, 200), "10"}, {"stats", QColor(150, 90, 20), "%"},
+        {"account48", QColor(90, 90, 110), "☺"}, {"help48", QColor(40, 110, 200), "?"},
+        {"tour48", QColor(170, 120, 0), "T"}, {"windows", QColor(30, 110, 210), "W"},
+        {"gvyxs128", QColor(200, 160, 0), "V"}};
+    for (const auto &[icon, colour, letter] : icons)
+        if (n == QLatin1String(icon))
+            return RoundIcon(48, colour, QString::fromUtf8(letter));
+    if (n == QLatin1String("lampr24"))
+        return RoundIcon(24, QColor(220, 0, 0), QString());
+    if (n == QLatin1String("lampy24"))
+        return RoundIcon(24, QColor(230, 200, 0), QString());
+    if (n == QLatin1String("lampg24"))
+        return RoundIcon(24, QColor(0, 190, 0), QString());
+    if (n == QLatin1String("gmedal01"))
+        return RoundIcon(32, QColor(230, 180, 0), QStringLiteral("1"));
+    if (n == QLatin1String("gmedal02"))
+        return RoundIcon(32, QColor(170, 170, 180), QStringLiteral("2"));
+    if (n == QLatin1String("gmedal03"))
+        return RoundIcon(32, QColor(180, 110, 50), QStringLiteral("3"));
     static const std::pair<const char *, QColor> counterColours[] = {
         {"grclock", QColor(255, 60, 60)}, {"gaclock", QColor(255, 160, 40)}, {"ggclock", QColor(60, 220, 60)},
         {"gyclock", QColor(255, 230, 40)}, {"gvclock", QColor(200, 90, 255)}, {"glclock", QColor(90, 200, 255)},
