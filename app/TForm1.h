@@ -103,14 +103,14 @@ public:
     using Confirm = std::function<bool(const QString &question)>;
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
     void setWavePlayer(WavePlayer *player) { m_wavePlayer = player; }
-    // The welcome dialog before a game of slot 1..6; replaceable so tests can answer it.
-    using Welcome = std::function<bool(int slot)>;
-    void setWelcome(Welcome welcome) { m_welcome = std::move(welcome); }
     // The background tune's player; without one the window plays no music.
     void setMusicPlayer(sound::MusicPlayer *player) { m_music = player; }
     sound::MusicPlayer *musicPlayer() const { return m_music; }
     // Captions the options dialog while it is open (it sets this when shown).
     void setOptionsCaptioner(std::function<void()> captioner) { m_optionsCaptioner = std::move(captioner); }
+    // The welcome dialog before a game of slot 1..6; replaceable so tests can answer it.
+    using Welcome = std::function<bool(int slot)>;
+    void setWelcome(Welcome welcome) { m_welcome = std::move(welcome); }
 
     // Applies the dictionary captions of the main window and its pop-up menu,
     // and of the options dialog too when asked (after a language change there).

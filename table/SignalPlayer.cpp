@@ -27,6 +27,11 @@ const sound::DecodedWave *SignalPlayer::Signal(const QString &name)
     return &*m_decoded.insert(key, std::move(*wave));
 }
 
+bool SignalPlayer::IsWaiting() const
+{
+    return m_channel.IsWaiting();
+}
+
 void SignalPlayer::PlayWave(const std::string &name, bool wait, bool enabled)
 {
     if (!enabled)

@@ -22,6 +22,7 @@ public:
 
     // Nothing when `enabled` is false; an unknown or damaged signal is silent.
     void PlayWave(const std::string &name, bool wait, bool enabled) override;
+    bool IsWaiting() const override;
 
     // The decoded signal, or nullptr when the executable has no such wave.
     const sound::DecodedWave *Signal(const QString &name);

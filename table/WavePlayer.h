@@ -14,6 +14,9 @@ public:
     // Plays the named signal; with `wait` it returns when the sound has ended.
     // Nothing plays when `enabled` is false (the sound setting is off).
     virtual void PlayWave(const std::string &name, bool wait, bool enabled) = 0;
+    // True while a waiting play is under way: timers still fire then, and a
+    // handler that must not run twice at once tests this first.
+    virtual bool IsWaiting() const { return false; }
 };
 
 // Plays nothing and remembers every call in order.

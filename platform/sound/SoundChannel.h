@@ -37,6 +37,8 @@ public:
     // Counts the sounds started, so callers can tell one from the next.
     quint64 Generation() const { return m_generation; }
     bool HasDevice() const { return m_hasDevice; }
+    // Whether a waiting play is running its local event loop right now.
+    bool IsWaiting() const { return m_waitLoop != nullptr; }
 
 private:
     void StartOutput(const DecodedWave &wave);

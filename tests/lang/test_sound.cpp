@@ -221,13 +221,19 @@ private slots:
     void newSoundCutsTheOldOne()
     {
         SoundChannel channel(SoundChannel::Output::Silent);
-        QTimer::singleShot(80, &channel, [&] { channel.Play(Silence(400), false); });
+        bool waitingSeen = false;
+        QTimer::singleShot(80, &channel, [&] {
+            waitingSeen = channel.IsWaiting();
+            channel.Play(Silence(400), false);
+        });
         QElapsedTimer clock;
         clock.start();
         channel.Play(Silence(3000), true);
         const qint64 waited = clock.elapsed();
         QVERIFY2(waited < 1000, qPrintable(QString::number(waited)));
         QCOMPARE(channel.Generation(), quint64(2));
+        QVERIFY(waitingSeen);
+        QVERIFY(!channel.IsWaiting());
         QVERIFY(channel.IsPlaying());
         channel.Stop();
         QVERIFY(!channel.IsPlaying());
