@@ -7,6 +7,8 @@
 #include "app/GameController.h"
 #include "app/TForm1.h"
 #include "app/TestSwitch.h"
+#include "records/codec/ClubFile.h"
+#include "records/codec/ClubStore.h"
 #include "records/codec/Settings.h"
 #include "table/DrawnTableArt.h"
 #include "table/GameTable.h"
@@ -24,6 +26,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 
 using namespace halvane;
@@ -43,8 +46,19 @@ int Colours(const QImage &image, QRect area = QRect())
     return int(seen.size());
 }
 
+// Fresh club files in the program folder, as the installation leaves them.
+struct FreshClub {
+    explicit FreshClub(const QString &folder)
+    {
+        const std::filesystem::path base(folder.toStdString());
+        ClubStore(base / "Halvane.clb").Save(ClubFile::Fresh());
+        ClubStore(base / "Halvane.net").Save(ClubFile::Fresh());
+    }
+};
+
 struct Window {
     QTemporaryDir dir;
+    FreshClub club{dir.path()};
     TForm1 form{dir.path()};
     RecordingWavePlayer wave;
     DrawnTableArt art;
