@@ -5,6 +5,7 @@
 #include "core/Deal.h"
 #include "table/DrawnTableArt.h"
 #include "table/GameTable.h"
+#include "table/MenuSurroundings.h"
 #include "table/PackTableArt.h"
 #include "table/WindowSize.h"
 #include "table/ImageControl.h"
@@ -162,6 +163,40 @@ private slots:
             }
         QVERIFY(!form.button(7)->geometry().intersects(t.tablets[2]));
         QCOMPARE(table.tablet(3).top(), std::optional<int>(-25));
+        CurrentSettings() = Settings{};
+    }
+
+    void mainMenu_data() { tableInProgress_data(); }
+
+    void mainMenu()
+    {
+        QFETCH(int, windowSize);
+        CurrentSettings().WindowSize = windowSize;
+        ApplyWindowSize(false);
+        const ScaleState scale = CurrentScale();
+        QTemporaryDir folder;
+        TForm1 form(folder.path());
+        form.setFixedSize(scale.clientWidth, scale.clientHeight);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.LeaveSplash();
+        const QImage shot = form.grab().toImage();
+        QVERIFY(shot.save(QStringLiteral(HALVANE_SHOT_DIR "/menu_size%1.png").arg(windowSize)));
+        QVERIFY(form.ImCaption->isVisible());
+        QCOMPARE(form.ImCaption->geometry(), QRect(PlaceX(180, 400), PlaceY(12, 70), Scaled(400), Scaled(70)));
+        QVERIFY(form.ImElite->isVisible());
+        MenuSurroundings &menu = form.menuSurroundings();
+        QVERIFY(menu.decor().link(QStringLiteral("ImAc"))->isVisible());
+        QCOMPARE(menu.decor().link(QStringLiteral("ImAc"))->x(), scale.clientWidth - 53);
+        // The clock and the counter only from ScaleFactor 1.6 on.
+        QCOMPARE(menu.clock()->isVisible(), scale.scaleFactor >= 1.6);
+        QCOMPARE(menu.counter()->isVisible(), scale.scaleFactor >= 1.6);
+        if (menu.counter()->isVisible())
+            QVERIFY(menu.counter()->toolTip().contains(QStringLiteral("NO CONNECT")));
+        // A game start hides the surroundings.
+        menu.Hide();
+        QVERIFY(!form.ImCaption->isVisible());
+        QVERIFY(!menu.clock()->isVisible());
         CurrentSettings() = Settings{};
     }
 
