@@ -250,6 +250,52 @@ private slots:
         CurrentSettings() = Settings{};
     }
 
+    void noticesAndTimers()
+    {
+        CurrentScale() = Fixed(3, 1.3, 990, 650, 92, 125);
+        QTemporaryDir folder;
+        TForm1 form(folder.path());
+        form.setFixedSize(990, 650);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        DrawnTableArt art;
+        GameTable table(form.tableControls(), art);
+        table.LayOutTable();
+        // The wait notice takes the trick area to the window centre as a 350 x 80 bar.
+        table.ShowWaitNotice(true);
+        QCOMPARE(form.ImageStol->geometry(), QRect(990 / 2 - 175, 650 / 2 - 40, 350, 80));
+        QVERIFY(form.ImageStol->isVisible());
+        table.ShowWaitNotice(false);
+        QVERIFY(!form.ImageStol->isVisible());
+        table.LayOutTable();
+        QCOMPARE(form.ImageStol->geometry(), table.layout().trick);
+
+        // The move clock: a square at the plate's right end, gone again at -1.
+        table.DrawTurnTimer(2, 7);
+        ImageControl *timer = table.turnTimer(2);
+        QVERIFY(timer && timer->isVisible());
+        const QRect plate = table.layout().plates[2];
+        QCOMPARE(timer->geometry(), QRect(plate.right() + 1, plate.top(), plate.height(), plate.height()));
+        table.DrawTurnTimer(2, -1);
+        QVERIFY(!timer->isVisible());
+
+        // One trick slot cleared leaves the others.
+        std::array<Card, 4> trick{};
+        const Hand hand = ShuffleAndDeal(3).hands[0];
+        trick[1] = hand.card(1);
+        trick[2] = hand.card(2);
+        table.DrawTrick(trick);
+        table.ClearTrickArea(1);
+        const QImage &area = form.ImageStol->picture();
+        const QPoint slot1 = TrickSlot(1) + QPoint(46, 115);
+        const QPoint slot2 = TrickSlot(2) + QPoint(46, 115);
+        QVERIFY(!IsCardWhite(area.pixelColor(slot1)));
+        QVERIFY(IsCardWhite(area.pixelColor(slot2)));
+        // The clean-table snapshot has no trick cards at all.
+        const QImage clean = table.SnapshotTable();
+        QVERIFY(!IsCardWhite(clean.pixelColor(table.TrickCardPosition(2) + QPoint(46, 115))));
+    }
+
     void handClicksFindTheirSlot()
     {
         CurrentScale() = Fixed(1, 1.0, 760, 500, 71, 96);
