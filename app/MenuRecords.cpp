@@ -6,6 +6,7 @@
 #include "records/SettingsStore.h"
 #include "records/TFHistory.h"
 #include "records/TFormCount.h"
+#include "records/TFormOptions.h"
 #include "records/TFormPassword.h"
 #include "records/TFormSpeed.h"
 #include "records/TFormTopTen.h"
@@ -17,6 +18,7 @@
 #include "table/phrases/GameTablePhrases.h"
 #include "table/phrases/MainWindowPhrases.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -115,6 +117,8 @@ void MenuRecords::Abandon(TForm1 &form, int slot)
         return;
     RemovePlayer(*club, slot);
     Save(store, *club);
+    if (form.MenuShown)
+        RefreshMenu(form);
 }
 
 void MenuRecords::Close(TForm1 &form)
@@ -137,7 +141,26 @@ void MenuRecords::ShowHistory(TForm1 &form)
     dialog.exec();
 }
 
-void MenuRecords::ShowOptions(TForm1 &) {}
+void MenuRecords::ShowOptions(TForm1 &form)
+{
+    OptionsHooks hooks;
+    hooks.menuShown = [&form] { return form.MenuShown; };
+    hooks.netGameChanged = [&form] {
+        form.NetGame = CurrentSettings().NetGame;
+        RefreshMenu(form);
+        form.BuildMemberButtons();
+    };
+    hooks.languageChanged = [&form] { form.ApplyLanguage(); };
+    hooks.speed = [&form] { ShowSpeed(form); };
+    // The decor pack lies beside the program or in its parent folder.
+    hooks.decorPackAvailable = [&form] {
+        const QString name = QStringLiteral("VyxCGraph1.dll");
+        return QFileInfo::exists(form.ProgramFolder + name) || QFileInfo::exists(form.ProgramFolder + QStringLiteral("../") + name);
+    };
+    hooks.missingPack = [](const QString &file) { ShowError(Phrase(ph::CantFindFile) + QLatin1Char(' ') + file); };
+    TFormOptions dialog(hooks, &form);
+    dialog.exec();
+}
 
 void MenuRecords::ShowSpeed(TForm1 &form)
 {

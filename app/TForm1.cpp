@@ -4,6 +4,9 @@
 #include "MenuRecords.h"
 #include "platform/ResourceRegistry.h"
 #include "records/codec/Settings.h"
+#include "platform/sound/MusicPlayer.h"
+#include "table/LanguagePictures.h"
+#include "records/ClubStartupCheck.h"
 #include "table/Dictionary.h"
 #include "table/FontSlots.h"
 #include "table/GameTable.h"
@@ -200,9 +203,10 @@ void TForm1::FirstPaint()
     }
     ApplyLanguage();
     DrawSplash();
+    PrepareMusic();
 }
 
-void TForm1::ApplyLanguage()
+void TForm1::ApplyLanguage(bool optionsDialogToo)
 {
     setWindowTitle(Phrase(ph::ProductName));
     Buttons[6]->setText(Phrase(ph::NewPlayer));
@@ -224,6 +228,44 @@ void TForm1::ApplyLanguage()
     MChat->setText(Phrase(ph::Chat));
     if (MenuShown)
         BuildMemberButtons();
+    ApplyLanguagePictures();
+    if (optionsDialogToo && m_optionsCaptioner)
+        m_optionsCaptioner();
+}
+
+// The menu's caption and play-mode banner carry lettering in the language
+// (Japanese and Korean use the English ones); the splash shows neither.
+void TForm1::ApplyLanguagePictures()
+{
+    if (SplashShown)
+        return;
+    const QImage caption = LanguagePicture(QStringLiteral("Cap"), LanguageIndex());
+    if (!caption.isNull())
+        ImCaption->setPicture(caption);
+    const QImage banner = LanguagePicture(NetGame ? QStringLiteral("Net__") : QStringLiteral("Elite"), LanguageIndex());
+    if (!banner.isNull())
+        ImElite->setPicture(banner);
+}
+
+// The menu tune is loaded once, at the first paint, and plays when music is on.
+void TForm1::PrepareMusic()
+{
+    if (!m_music)
+        return;
+    if (!m_music->IsLoaded())
+        m_music->Load(ResourceRegistry::instance().data(ResourceType::Midi, QStringLiteral("MenuTune")));
+    if (CurrentSettings().MusicOn)
+        m_music->Play();
+}
+
+void TForm1::MusicSettingChanged()
+{
+    if (!m_music)
+        return;
+    if (!CurrentSettings().MusicOn)
+        m_music->Stop();
+    else if (SplashShown || MenuShown)
+        m_music->Play();
 }
 
 QFont TForm1::menuFont() const
@@ -477,6 +519,9 @@ void TForm1::StartGameFor(int slot)
         Panels[k]->hide();
     MenuShown = false;
     GameRunning = true;
+    // The tune belongs to the splash and the menu; Timer2 restarts it there.
+    if (m_music)
+        m_music->Stop();
     Quit->setEnabled(true);
     GenCount->setEnabled(true);
     ChangeName->setEnabled(true);
@@ -546,6 +591,8 @@ void TForm1::closeEvent(QCloseEvent *event)
     }
     Timer1->stop();
     Timer2->stop();
+    if (m_music)
+        m_music->Stop();
     if (GameRunning)
         emit gameAbandoned(PlayerSlot);
     MenuRecords::Close(*this);
@@ -567,7 +614,14 @@ void TForm1::Timer1Timer()
         m_menuSurroundings->Tick(QTime::currentTime());
 }
 
-void TForm1::Timer2Timer() {}
+// Keeps the menu tune going: restarted from its start whenever it has ended.
+void TForm1::Timer2Timer()
+{
+    if (!m_music || !m_music->IsLoaded() || !CurrentSettings().MusicOn)
+        return;
+    if ((SplashShown || MenuShown) && !m_music->IsPlaying())
+        m_music->Play();
+}
 
 void TForm1::PlayWave(const char *name)
 {

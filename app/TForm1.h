@@ -24,6 +24,9 @@ class PackTableArt;
 class OwnCursors;
 class MenuSurroundings;
 class WavePlayer;
+namespace sound {
+class MusicPlayer;
+}
 
 class TForm1 : public QWidget
 {
@@ -110,11 +113,21 @@ public:
     // The welcome dialog before a game of slot 1..6; replaceable so tests can answer it.
     using Welcome = std::function<bool(int slot)>;
     void setWelcome(Welcome welcome) { m_welcome = std::move(welcome); }
+    // The background tune's player; without one the window plays no music.
+    void setMusicPlayer(sound::MusicPlayer *player) { m_music = player; }
+    sound::MusicPlayer *musicPlayer() const { return m_music; }
+    // Captions the options dialog while it is open (it sets this when shown).
+    void setOptionsCaptioner(std::function<void()> captioner) { m_optionsCaptioner = std::move(captioner); }
 
-    // Applies the dictionary captions of the main window and its pop-up menu.
-    void ApplyLanguage();
+    // Applies the dictionary captions of the main window and its pop-up menu,
+    // and of the options dialog too when asked (after a language change there).
+    void ApplyLanguage(bool optionsDialogToo = false);
+    // The music setting changed (options dialog, radio): starts or stops the tune.
+    void MusicSettingChanged();
     void BuildMemberButtons();
     void DrawMenu();
+    // The main menu comes back (end of a game): controls, popup items, flags.
+    void ShowMainMenu();
 
 public slots:
     void Image1Click();
@@ -159,10 +172,11 @@ private:
     bool FormCloseQuery();
     void ChooseMember(int slot);
     void StartGameFor(int slot);
-    void ShowMainMenu();
     void LayoutMainMenu();
     void DrawSplash();
     void PlayWave(const char *name);
+    void PrepareMusic();
+    void ApplyLanguagePictures();
     bool ask(const QString &question);
     QFont menuFont() const;
 
@@ -173,6 +187,8 @@ private:
     Confirm m_confirm;
     Welcome m_welcome;
     WavePlayer *m_wavePlayer = nullptr;
+    sound::MusicPlayer *m_music = nullptr;
+    std::function<void()> m_optionsCaptioner;
     bool m_firstPaintDone = false;
     int m_splashTick = 0;
 };

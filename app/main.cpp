@@ -1,7 +1,15 @@
 // Program entry: the application, its title, the main window, the message loop.
 
+#include "GameController.h"
 #include "ProgramOptions.h"
 #include "TForm1.h"
+#include "platform/ResourceRegistry.h"
+#include "platform/sound/MusicPlayer.h"
+#include "platform/sound/SoundChannel.h"
+#include "records/LocalGameEndSteps.h"
+#include "table/CardVoice.h"
+#include "table/PackTableArt.h"
+#include "table/SignalPlayer.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -39,7 +47,24 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // One channel for signals and spoken card names; the tune has its own player.
+    halvane::sound::SoundChannel soundChannel;
+    halvane::SignalPlayer signalPlayer(soundChannel, halvane::ResourceRegistry::instance());
+    halvane::sound::MusicPlayer music;
+
     halvane::TForm1 window(folder);
+    window.setWavePlayer(&signalPlayer);
+    window.setMusicPlayer(&music);
+
+    // The game on the table: real card pictures, sounds, spoken cards and the
+    // club's end-of-game records.
+    halvane::PackTableArt tableArt;
+    halvane::GameController game(window, tableArt);
+    game.SetWavePlayer(&signalPlayer);
+    halvane::CardVoice voice(soundChannel, window.ProgramFolder);
+    game.SetSpeakCard([&voice](halvane::Card card, bool wait) { return voice.SpeakCard(card, wait); });
+    halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer);
+    game.SetEndSteps(&endSteps);
     QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();

@@ -46,6 +46,8 @@ struct MoveChoice {
     std::uint64_t nodes = 0;
 };
 
+// Whether a decision shows the wait cursor: from 4 cards in hand on.
+constexpr bool ShowsWaitCursor(int cardsHeld) { return cardsHeld >= 4; }
 // Samples by the number of cards in the computer's hand.
 int SampleCount(int cardsHeld);
 // Integer division rounded to the nearest, a half to the even neighbour.

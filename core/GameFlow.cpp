@@ -37,7 +37,7 @@ constexpr int HelpDealOver = 10;
 
 } // namespace
 
-GameFlow::GameFlow(GameView &view, GameEndSteps &steps) : m_view(view), m_steps(steps), m_seed(ClockSeed) {}
+GameFlow::GameFlow(GameView &view, GameEndSteps &steps) : m_view(view), m_steps(&steps), m_seed(ClockSeed) {}
 
 void GameFlow::SetSeat(int seat, SeatInput *input)
 {
@@ -296,28 +296,28 @@ void GameFlow::RecordGameEnd(int result, int games)
 
     m_view.LeaveTable();
     if (s.Setup.RatedAccountGame)
-        m_steps.SendRatedGameEndReport(r);
+        m_steps->SendRatedGameEndReport(r);
     m_view.ShowWaitNotice(true);
-    const double rating = tournament ? 0.0 : m_steps.RatingAfterGame(r);
+    const double rating = tournament ? 0.0 : m_steps->RatingAfterGame(r);
     m_view.ShowWaitNotice(false);
-    m_steps.WriteHistory(r, rating);
-    m_steps.SendStatistics(r, rating);
+    m_steps->WriteHistory(r, rating);
+    m_steps->SendStatistics(r, rating);
     if (!cycleEnd && result != 0)
         m_view.PlayWave(result > 0 ? "WKoGood" : "WKoBads", false);
     if (!account && !tournament)
-        m_steps.StoreCounters(r, rating);
+        m_steps->StoreCounters(r, rating);
     if (lan)
-        m_steps.CloseLanSocket();
+        m_steps->CloseLanSocket();
     if (cycleEnd && !account && !tournament) {
-        m_steps.ShowEndOfGameScreen(r, rating);
+        m_steps->ShowEndOfGameScreen(r, rating);
         if (!lan)
-            m_steps.SubmitWorldTopTen(r);
+            m_steps->SubmitWorldTopTen(r);
     }
     if (s.Setup.RatedAccountGame && cycleEnd && !lan && !tournament)
-        m_steps.SubmitRatedCycle(r);
+        m_steps->SubmitRatedCycle(r);
     if (account)
-        m_steps.LeaveAccountGame();
-    m_steps.RestartMusic();
+        m_steps->LeaveAccountGame();
+    m_steps->RestartMusic();
 
     m_view.ShowMainMenu();
     m_view.SetHeartbeat(MenuHeartbeatMs, true);

@@ -26,6 +26,7 @@ public:
     GameFlow(GameView &view, GameEndSteps &steps);
 
     void SetSeat(int seat, SeatInput *input);
+    void SetEndSteps(GameEndSteps &steps) { m_steps = &steps; }
     // Where every deal's shuffle seed comes from (the clock unless replaced).
     void SetSeedSource(std::function<std::uint64_t()> source) { m_seed = std::move(source); }
 
@@ -73,7 +74,7 @@ private:
     GameResult Result(int games) const;
 
     GameView &m_view;
-    GameEndSteps &m_steps;
+    GameEndSteps *m_steps;
     std::array<SeatInput *, 3> m_seats{};
     std::function<std::uint64_t()> m_seed;
     GameFlowState m_state;

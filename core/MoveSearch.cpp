@@ -234,6 +234,29 @@ bool MoveSearch::Final(const SearchPosition &pos, int cardsLeft) const
     return m_stopsWhenCountedGone && pos.countedLeft == 0;
 }
 
+SearchResult MoveSearch::LastTrick(const SearchPosition &pos)
+{
+    // Every player holds one card, so each node has a single move: play the
+    // trick out directly, as the nodes would.
+    m_nodes += 2; // the two following nodes; this one counted itself
+    const int m = pos.mover;
+    TrickCards trick;
+    for (int p = 0; p < 3; ++p) {
+        const SearchHand &hand = pos.hands[(m + p) % 3];
+        trick[p] = hand.cards[std::countr_zero(unsigned(hand.held()))];
+    }
+    const int winner = (m + TrickWinner(trick) - 1) % 3;
+    std::array<int, 3> points = pos.points;
+    points[winner] = ScoreTrick(0, m_setup.contract, trick, m_setup.ordered, points[winner]);
+    const SeatPoints relative = RelativeScore(points[0], points[1], points[2]);
+    SearchResult result;
+    for (int p = 0; p < 3; ++p) {
+        result.relative[p] = std::int16_t(relative[p]);
+        result.points[p] = std::int16_t(points[p]);
+    }
+    return result;
+}
+
 SearchResult MoveSearch::Node(const SearchPosition &pos, bool root, std::array<int, 10> *values)
 {
     ++m_nodes;
@@ -243,7 +266,11 @@ SearchResult MoveSearch::Node(const SearchPosition &pos, bool root, std::array<i
 
     PositionTable *table = nullptr;
     std::uint64_t key = 0;
-    if (pos.place == 1 && !root && m_useTables && hand.count >= 3 && hand.count <= 9) {
+    // The tables of 3..9 cards serve searches from a hand of 5 or more; positions of
+    // two cards each are remembered in every search, which changes no result.
+    const bool remembered = (m_useTables && hand.count >= 3 && hand.count <= 9) ||
+                            (m_setup.allowTables && hand.count == 2);
+    if (pos.place == 1 && !root && remembered) {
         const std::array<std::uint16_t, 3> masks{hand.emptyMask, pos.hands[next].emptyMask,
                                                  pos.hands[after].emptyMask};
         const std::array<int, 3> points{pos.points[m], pos.points[next], pos.points[after]};
@@ -253,6 +280,9 @@ SearchResult MoveSearch::Node(const SearchPosition &pos, bool root, std::array<i
                 return *known;
         }
     }
+
+    if (pos.place == 1 && hand.count == 1 && !root)
+        return LastTrick(pos);
 
     const std::uint16_t candidates = CandidateSlots(pos);
     int best = -1000;

@@ -88,6 +88,7 @@ private:
     std::uint16_t PrunedFollowing(const SearchHand &hand, unsigned char led, bool shortOfLed,
                                   bool beaten) const;
     bool Final(const SearchPosition &pos, int cardsLeft) const;
+    SearchResult LastTrick(const SearchPosition &pos);
 
     SearchSetup m_setup;
     std::array<PositionTable, 10> &m_tables;

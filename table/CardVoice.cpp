@@ -1,6 +1,7 @@
 #include "CardVoice.h"
 
 #include "Dictionary.h"
+#include "platform/PeResources.h"
 #include "platform/sound/SoundChannel.h"
 #include "platform/sound/WaveDecoder.h"
 
@@ -49,6 +50,16 @@ CardVoice::CardVoice(sound::SoundChannel &channel, QString programFolder, PackRe
     , m_programFolder(std::move(programFolder))
     , m_reader(std::move(reader))
 {
+}
+
+CardVoice::PackLookup CardVoice::ReadPeResource(const QString &packPath, const QString &name)
+{
+    const PeResources pack = PeResources::fromFile(packPath);
+    PackLookup lookup;
+    lookup.opened = pack.isValid();
+    if (lookup.opened)
+        lookup.data = pack.data(ResourceType::RcData, name);
+    return lookup;
 }
 
 QString CardVoice::FindPack() const

@@ -35,7 +35,9 @@ public:
     };
     using PackReader = std::function<PackLookup(const QString &packPath, const QString &name)>;
 
-    CardVoice(sound::SoundChannel &channel, QString programFolder, PackReader reader);
+    CardVoice(sound::SoundChannel &channel, QString programFolder, PackReader reader = ReadPeResource);
+    // Reads the resource from the pack as a Windows resource DLL.
+    static PackLookup ReadPeResource(const QString &packPath, const QString &name);
 
     // The pack beside the program, else in its parent folder; empty when neither exists.
     QString FindPack() const;

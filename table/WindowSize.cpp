@@ -1,6 +1,7 @@
 #include "WindowSize.h"
 
 #include "CardImages.h"
+#include "FontFamilies.h"
 #include "records/codec/Settings.h"
 
 #include <QGuiApplication>
@@ -57,6 +58,7 @@ QString WindowSizeHint(int windowSize)
 
 void ApplyWindowSize(bool decorDesign, const QRect &workArea)
 {
+    InstallFontSubstitutions();
     Settings &settings = CurrentSettings();
     QRect area = workArea;
     if (area.isEmpty() && settings.WindowSize == 2) {

@@ -13,7 +13,7 @@ PACKAGES=(
   libgif-dev libfluidsynth-dev timgm6mb-soundfont
   espeak-ng sox
   binutils-mingw-w64-x86-64
-  fonts-comic-neue fonts-liberation fonts-terminus fonts-dejavu-core
+  fonts-comic-neue fonts-liberation fonts-terminus fonts-dejavu-core fonts-wqy-microhei
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libbenchmark-dev
   xvfb xauth

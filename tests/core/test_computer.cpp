@@ -287,6 +287,61 @@ private slots:
         }
     }
 
+    // In the first four tricks the search looks three tricks ahead, so the
+    // last two tricks of contract 6 are out of its sight; from trick 5 they are not.
+    void horizon_data()
+    {
+        QTest::addColumn<int>("trickNumber");
+        QTest::addColumn<bool>("seesLastTricks");
+        QTest::newRow("trick 1") << 1 << false;
+        QTest::newRow("trick 4") << 4 << false;
+        QTest::newRow("trick 5") << 5 << true;
+    }
+    void horizon()
+    {
+        QFETCH(int, trickNumber);
+        QFETCH(bool, seesLastTricks);
+        const DealResult dealt = ShuffleAndDeal(31);
+        SearchPosition root;
+        const int held = 11 - trickNumber;
+        for (int p = 0; p < 3; ++p) {
+            std::array<Card, 10> cards{};
+            for (int i = 0; i < held; ++i)
+                cards[i] = dealt.hands[p].cards[i];
+            Hand hand;
+            hand.cards = cards;
+            SortHand(hand);
+            root.hands[p] = SearchHand::From(hand.cards);
+        }
+        std::array<PositionTable, 10> tables;
+        MoveSearch search(SearchSetup{Contracts::NoLastTwo, false, trickNumber}, tables);
+        std::array<int, 10> values;
+        search.SearchRoot(root, values);
+        bool anyScore = false;
+        for (int v : values)
+            anyScore |= v != UntriedSlot && v != 0;
+        QCOMPARE(anyScore, seesLastTricks);
+    }
+
+    // Once no king is held, a "no boys" search ends; "no tricks" plays on.
+    void earlyStopWithoutCountedCards()
+    {
+        SearchPosition root;
+        root.hands[0] = SearchHand::From(H("8к 9б 1п").cards);
+        root.hands[1] = SearchHand::From(H("9к 1б Вп").cards);
+        root.hands[2] = SearchHand::From(H("1к Вб Дп").cards);
+        std::array<PositionTable, 10> tables;
+        std::array<int, 10> values;
+        MoveSearch boys(SearchSetup{Contracts::NoBoys, false, 8}, tables);
+        boys.SearchRoot(root, values);
+        QCOMPARE(boys.Nodes(), std::uint64_t(7)); // three leads, each followed by the one card of the suit
+        for (int slot = 0; slot < 3; ++slot)
+            QCOMPARE(values[slot], 0);
+        MoveSearch tricks(SearchSetup{Contracts::NoTricks, false, 8}, tables);
+        tricks.SearchRoot(root, values);
+        QVERIFY(tricks.Nodes() > 9);
+    }
+
     void positionTable()
     {
         PositionTable table;

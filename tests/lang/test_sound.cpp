@@ -1,6 +1,7 @@
 // The sound layer: wave decoding (against sox), the one-channel rule, waiting
 // play with no device, the signals the executable carries, spoken card names
 // and the menu tune's timing. Nothing here needs a sound device.
+#include "platform/PeResources.h"
 #include "platform/ResourceRegistry.h"
 #include "platform/sound/MidiTune.h"
 #include "platform/sound/MusicPlayer.h"
@@ -370,6 +371,62 @@ private slots:
             QCOMPARE(asked, QStringLiteral("Ch4KVoiceDeu"));
         }
     }
+
+#ifdef HALVANE_VOICE_PACK
+    // A pack written by a Windows toolchain: the line is found in any letter
+    // case, other lines and a damaged file are handled as the Part says.
+    void speakCardFromARealPack()
+    {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("Halvane");
+        QVERIFY(QFile::copy(HALVANE_VOICE_PACK, root.filePath("VyxCVoice3.dll")));
+        SoundChannel channel(SoundChannel::Output::Silent);
+        CardVoice voice(channel, root.filePath("Halvane"));
+        SetLanguageIndex(2);
+        QVERIFY(voice.SpeakCard(Card(RankChar::King, SuitChar::Hearts), false));
+        QCOMPARE(channel.Generation(), quint64(1));
+        QVERIFY(channel.IsPlaying());
+        SetLanguageIndex(1);
+        QVERIFY(voice.SpeakCard(Card(RankChar::King, SuitChar::Hearts), false)); // no Russian line: silent
+        QCOMPARE(channel.Generation(), quint64(1));
+        SetLanguageIndex(0);
+        QFile damaged(root.filePath("VyxCVoice3.dll"));
+        QVERIFY(damaged.open(QIODevice::ReadWrite));
+        damaged.resize(300);
+        damaged.close();
+        QVERIFY(!voice.SpeakCard(Card(RankChar::King, SuitChar::Hearts), false));
+    }
+#endif
+
+#ifdef HALVANE_BUILT_VOICE_PACK
+    // The pack the build puts beside the program: every face in every language,
+    // each line audible and of a spoken name's length.
+    void builtVoicePackHasEveryLine()
+    {
+        const PeResources pack = PeResources::fromFile(QStringLiteral(HALVANE_PROGRAM_DIR "/VyxCVoice3.dll"));
+        QVERIFY2(pack.isValid(), qPrintable(pack.error()));
+        const unsigned char ranks[] = {RankChar::Seven, RankChar::Eight, RankChar::Nine, RankChar::Ten,
+                                       RankChar::Jack,  RankChar::Queen, RankChar::King, RankChar::Ace};
+        const unsigned char suits[] = {SuitChar::Hearts, SuitChar::Diamonds, SuitChar::Clubs, SuitChar::Spades};
+        int checked = 0;
+        for (int language = 0; language < LanguageCount; ++language)
+            for (const unsigned char suit : suits)
+                for (const unsigned char rank : ranks) {
+                    const QString name = VoiceLineName(Card(rank, suit), language);
+                    const auto wave = Decode(pack.data(ResourceType::RcData, name));
+                    QVERIFY2(wave, qPrintable(name));
+                    // Loudness and length of a sample of lines (decoding all would be slow).
+                    if ((checked++ % 23) != 0)
+                        continue;
+                    QVERIFY2(wave->durationMs() > 400 && wave->durationMs() < 4000, qPrintable(name));
+                    double sum = 0;
+                    for (const std::int16_t v : wave->samples)
+                        sum += double(v) * v;
+                    QVERIFY2(std::sqrt(sum / double(wave->samples.size())) > 1000, qPrintable(name));
+                }
+        QCOMPARE(checked, 320);
+    }
+#endif
 
     void midiDuration_data()
     {

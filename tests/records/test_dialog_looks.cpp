@@ -4,6 +4,7 @@
 
 #include "records/TFHistory.h"
 #include "records/TFormCount.h"
+#include "records/TFormOptions.h"
 #include "records/TFormPassword.h"
 #include "records/TFormSpeed.h"
 #include "records/TFormTopTen.h"
@@ -115,6 +116,11 @@ private slots:
         QTest::newRow("TFormCount")
             << Factory([] { return new TFormCount(FillCount(SomeCounters()), "Anna", TFormCount::Kind::Computer, 1); })
             << QSize(460, 475) << QSize(460, 491) << QSize(460, 517) << QSize(460, 435);
+        QTest::newRow("TFormOptions") << Factory([] {
+            OptionsHooks hooks;
+            hooks.screen = QSize(1920, 1080);
+            return new TFormOptions(hooks);
+        }) << QSize(500, 360) << QSize(500, 375) << QSize(500, 410) << QSize(500, 400);
         QTest::newRow("TFormTopTen") << Factory([] { return new TFormTopTen(ClubWithTopTen(), false); })
                                      << QSize(460, 700) << QSize(460, 700) << QSize(460, 700) << QSize(460, 700);
         QTest::newRow("TFHistory") << Factory([] { return new TFHistory(HistoryFolder()); })

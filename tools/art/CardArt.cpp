@@ -29,7 +29,7 @@ const std::array<CardSetLook, 48> Looks = {{
     {"ais:ancient_french", Cream},       // 1 Medieval-1
     {"ais:anglo_modern", White},         // 2 Modern
     {"kde:ancient-egyptians", White},    // 3 Ancient Egypt
-    {"ais:ornamental", Ivory},           // 4 Baronesse
+    {"ais:lattmann", Pearl},             // 4 Baronesse
     {"kde:nicu-ornamental", White},      // 5 Celtic
     {"kde:jolly-royal", White},          // 6 Corona
     {"ais:guyenne-classic", Ivory},      // 7 Crown
@@ -49,7 +49,7 @@ const std::array<CardSetLook, 48> Looks = {{
     {"kde:oxygen", White},               // 21 Seasons
     {"ais:rheinland", Cream},            // 22 Rhine Style
     {"kde:dondorf", Ivory},              // 23 Medieval-2
-    {"kde:future", White},               // 24 Doods
+    {"ais:tango", White},                // 24 Doods
     {"kde:oxygen-air", White},           // 25 Playboy
     {"ais:gnomangelo_bitmap", White},    // 26 Epic
     {"ais:atlasnye", White},             // 27 USSR
@@ -441,7 +441,7 @@ QImage RenderBackground(int picture, int colour, QSize size)
                 break;
             }
             case 5: // wood grain
-                shade = 0.3 * std::sin(u / 14.0 + 6 * noise.fractal(u / 90, v / 18, 3)) + 0.08 * noise.at(u, v * 3);
+                shade = 0.14 * std::sin(u / 5.0 + 9 * noise.fractal(u / 120, v / 12, 3)) + 0.1 * noise.fractal(u / 2, v / 20, 2);
                 break;
             case 6: // velvet
                 shade = 0.35 * noise.fractal(u / 40, v / 40, 4) + 0.08 * noise.at(u * 2, v * 2);

@@ -4,8 +4,12 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 
 namespace halvane::art {
 class AssetWriter;
 void WriteDecor(AssetWriter &out);
+// Receives one picture of the decor pack: type ("RCDATA", "JPEG"), name, bytes.
+using PackSink = std::function<void(const QString &, const QString &, const QByteArray &)>;
+void AddDecorPack(const PackSink &sink);
 } // namespace halvane::art

@@ -1,10 +1,13 @@
 #include "SelfPlay.h"
 
+#include "SeatPlayers.h"
+
 #include "core/Cp1251.h"
 #include "core/Deal.h"
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -20,15 +23,6 @@ double MsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-std::uint64_t Mix(std::uint64_t seed, std::uint64_t a, std::uint64_t b = 0)
-{
-    std::uint64_t x = seed ^ (a * 0x9E3779B97F4A7C15ull) ^ (b * 0xC2B2AE3D27D4EB4Full);
-    x ^= x >> 33;
-    x *= 0xFF51AFD7ED558CCDull;
-    x ^= x >> 33;
-    return x;
-}
-
 const char *Bool(bool b) { return b ? "true" : "false"; }
 
 std::string CardJson(Card card) { return "\"" + Cp1251ToUtf8(card.code()) + "\""; }
@@ -38,79 +32,17 @@ std::string PointsJson(const SeatPoints &points)
     return "[" + std::to_string(points[0]) + "," + std::to_string(points[1]) + "," + std::to_string(points[2]) + "]";
 }
 
-// Writes the log lines; does nothing without a stream.
-class Log
+// Writes one log line; does nothing without a stream.
+void WriteLine(std::ostream *log, const std::string &json)
 {
-public:
-    explicit Log(std::ostream *out) : m_out(out) {}
-    explicit operator bool() const { return m_out != nullptr; }
-    void Line(const std::string &json)
-    {
-        if (m_out)
-            *m_out << json << '\n';
-    }
+    if (log)
+        *log << json << '\n';
+}
 
-private:
-    std::ostream *m_out;
-};
-
-// The seats' players: an "ai" seat has its own computer player, a "random"
-// seat its own generator.
-class Table
-{
-public:
-    Table(const SelfPlayOptions &options)
-        : m_kinds(options.players)
-    {
-        for (int s = 0; s < 3; ++s) {
-            m_ai[s].Reseed(Mix(options.seed, 101, s));
-            m_ai[s].SetSamplingLimit(options.samplingLimitMs);
-            m_random[s].seed(Mix(options.seed, 202, s));
-        }
-    }
-
-    bool IsAi(int seat) const { return m_kinds[seat - 1] == PlayerKind::Ai; }
-
-    int ChooseCard(const DealState &deal, int seat)
-    {
-        if (IsAi(seat))
-            return m_ai[seat - 1].EvaluateMove(MovePosition::Of(deal, seat)).slot;
-        return Pick(deal.LegalSlots(seat), m_random[seat - 1]);
-    }
-
-    int ChooseOrder(const DealState &deal, const GameState &game, int seat)
-    {
-        const OrderedSet &set = game.orderedSets[seat - 1];
-        if (IsAi(seat))
-            return m_ai[seat - 1].ChooseOrder(deal, seat, set);
-        std::array<bool, HandSlotsUsed + 1> open{};
-        for (int b = 1; b <= 8; ++b)
-            open[b] = OrderButtonEnabled(set, b);
-        return Pick(open, m_random[seat - 1]);
-    }
-
-private:
-    static int Pick(const std::array<bool, HandSlotsUsed + 1> &allowed, std::mt19937_64 &rng)
-    {
-        std::array<int, HandSlotsUsed> choices{};
-        int n = 0;
-        for (int i = 1; i <= HandSlotsUsed; ++i)
-            if (allowed[i])
-                choices[n++] = i;
-        if (n == 0)
-            return 0;
-        return choices[std::uniform_int_distribution<int>(0, n - 1)(rng)];
-    }
-
-    std::array<PlayerKind, 3> m_kinds;
-    std::array<ComputerPlayer, 3> m_ai;
-    std::array<std::mt19937_64, 3> m_random;
-};
-
-void PlayDeal(GameState &game, Table &table, const SelfPlayOptions &options, int gameIndex, Log &log,
+void PlayDeal(GameState &game, SeatPlayers &table, const SelfPlayOptions &options, int gameIndex, std::ostream *log,
               SelfPlayResult &result)
 {
-    DealState deal = game.DealCards(Mix(options.seed, gameIndex, game.dealNumber + 1));
+    DealState deal = game.DealCards(MixSeed(options.seed, gameIndex, game.dealNumber + 1));
     const int d = game.dealNumber;
     if (log) {
         std::string hands = "[";
@@ -121,7 +53,7 @@ void PlayDeal(GameState &game, Table &table, const SelfPlayOptions &options, int
             hands += "]";
         }
         hands += "]";
-        log.Line("{\"type\":\"deal\",\"deal\":" + std::to_string(d) + ",\"leader\":" +
+        WriteLine(log, "{\"type\":\"deal\",\"deal\":" + std::to_string(d) + ",\"leader\":" +
                  std::to_string(deal.dealLeader) + ",\"contract\":" + std::to_string(deal.contract) +
                  ",\"hands\":" + hands + "}");
     }
@@ -132,12 +64,12 @@ void PlayDeal(GameState &game, Table &table, const SelfPlayOptions &options, int
         if (table.IsAi(seat))
             result.orderMs.push_back(MsSince(start));
         deal.contract = game.RecordOrder(seat, choice);
-        log.Line("{\"type\":\"order\",\"deal\":" + std::to_string(d) + ",\"seat\":" + std::to_string(seat) +
+        WriteLine(log, "{\"type\":\"order\",\"deal\":" + std::to_string(d) + ",\"seat\":" + std::to_string(seat) +
                  ",\"choice\":" + std::to_string(choice) + ",\"contract\":" + std::to_string(deal.contract) + "}");
     }
     while (!deal.Over()) {
         if (deal.TrickComplete()) {
-            log.Line("{\"type\":\"trick\",\"deal\":" + std::to_string(d) + ",\"trick\":" +
+            WriteLine(log, "{\"type\":\"trick\",\"deal\":" + std::to_string(d) + ",\"trick\":" +
                      std::to_string(deal.trickNumber) + ",\"winner\":" + std::to_string(deal.lastWinner) +
                      ",\"points\":" + PointsJson(deal.points) + "}");
             deal.CollectTrick();
@@ -146,22 +78,24 @@ void PlayDeal(GameState &game, Table &table, const SelfPlayOptions &options, int
         const int seat = deal.turn;
         const int held = deal.hands[seat - 1].cardsLeft;
         const Clock::time_point start = Clock::now();
+        const std::clock_t cpuStart = std::clock();
         const int slot = table.ChooseCard(deal, seat);
         const double ms = MsSince(start);
+        const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
         const Card card = deal.hands[seat - 1].card(slot);
         const int trickNumber = deal.trickNumber;
         if (deal.PlayCard(seat, slot) != Legality::Legal)
             break; // cannot happen: both kinds choose among legal cards
         if (table.IsAi(seat))
-            result.decisions.push_back({ms, held});
+            result.decisions.push_back({ms, cpuMs, held});
         char msText[32];
         std::snprintf(msText, sizeof msText, "%.3f", ms);
-        log.Line("{\"type\":\"play\",\"deal\":" + std::to_string(d) + ",\"trick\":" + std::to_string(trickNumber) +
+        WriteLine(log, "{\"type\":\"play\",\"deal\":" + std::to_string(d) + ",\"trick\":" + std::to_string(trickNumber) +
                  ",\"seat\":" + std::to_string(seat) + ",\"card\":" + CardJson(card) + ",\"ai\":" +
                  Bool(table.IsAi(seat)) + ",\"ms\":" + msText + "}");
     }
     game.SettleDeal(deal.points);
-    log.Line("{\"type\":\"dealend\",\"deal\":" + std::to_string(d) + ",\"early\":" + Bool(deal.early) +
+    WriteLine(log, "{\"type\":\"dealend\",\"deal\":" + std::to_string(d) + ",\"early\":" + Bool(deal.early) +
              ",\"points\":" + PointsJson(deal.points) + ",\"scores\":" + PointsJson(game.gameScore) + "}");
 }
 
@@ -203,22 +137,22 @@ const char *PlayerKindName(PlayerKind kind) { return kind == PlayerKind::Ai ? "a
 SelfPlayResult RunSelfPlay(const SelfPlayOptions &options, std::ostream *out, const GameObserver &observer)
 {
     SelfPlayResult result;
-    Log log(out);
-    Table table(options);
+    std::ostream *log = out;
+    SeatPlayers table(options.players, options.seed, options.samplingLimitMs);
     for (int g = 1; g <= options.games; ++g) {
         GameState game = GameState::NewGame(options.game, options.kon + g - 1, 0);
         if (log) {
             std::string players;
             for (int s = 0; s < 3; ++s)
                 players += std::string(s ? "," : "") + "\"" + PlayerKindName(options.players[s]) + "\"";
-            log.Line("{\"type\":\"game\",\"game\":" + std::to_string(g) + ",\"ordered\":" +
+            WriteLine(log, "{\"type\":\"game\",\"game\":" + std::to_string(g) + ",\"ordered\":" +
                      Bool(options.game.orderedKing) + ",\"long\":" + Bool(options.game.longGame) +
                      ",\"eralash\":" + Bool(options.game.playEralash) + ",\"kon\":" + std::to_string(game.kon) +
                      ",\"players\":[" + players + "]}");
         }
         while (!game.LastDeal())
             PlayDeal(game, table, options, g, log, result);
-        log.Line("{\"type\":\"gameend\",\"game\":" + std::to_string(g) + ",\"scores\":" +
+        WriteLine(log, "{\"type\":\"gameend\",\"game\":" + std::to_string(g) + ",\"scores\":" +
                  PointsJson(game.gameScore) + "}");
         GameRecord record{game.kon, game.gameScore, game.finalScore};
         result.games.push_back(record);
@@ -250,14 +184,17 @@ std::string Summary(const SelfPlayResult &result)
                       ms.empty() ? 0.0 : *std::max_element(ms.begin(), ms.end()));
         out << text;
     };
-    std::vector<double> all, searched;
+    std::vector<double> all, searched, searchedCpu;
     for (const DecisionTime &d : result.decisions) {
         all.push_back(d.ms);
-        if (d.cardsHeld > 1)
+        if (d.cardsHeld > 1) {
             searched.push_back(d.ms);
+            searchedCpu.push_back(d.cpuMs);
+        }
     }
     times("decisions", all);
     times("searched decisions (2+ cards)", searched);
+    times("searched decisions, processor time", searchedCpu);
     if (!result.orderMs.empty())
         times("contract orders", result.orderMs);
     return out.str();

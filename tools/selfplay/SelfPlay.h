@@ -3,6 +3,7 @@
 // GameState and DealState for the rules, ComputerPlayer for the "ai" seats.
 // The game loop is a plain function so other tools can reuse it.
 
+#include "SeatPlayers.h"
 #include "core/ComputerPlayer.h"
 #include "core/GameState.h"
 
@@ -15,8 +16,6 @@
 
 namespace halvane::selfplay {
 
-enum class PlayerKind { Ai, Random };
-
 struct SelfPlayOptions {
     int games = 1;
     std::uint64_t seed = 1;
@@ -28,7 +27,8 @@ struct SelfPlayOptions {
 
 // One decision of an "ai" seat: its wall time and the cards it held.
 struct DecisionTime {
-    double ms = 0;
+    double ms = 0;    // wall time, as logged
+    double cpuMs = 0; // processor time, which other programs on the machine do not inflate
     int cardsHeld = 0;
 };
 

@@ -1,6 +1,8 @@
 // halvane-selfplay: whole games with no window, for testing and tuning the
 // computer player. See SelfPlay.h for the game loop.
+#include "ClubPlay.h"
 #include "SelfPlay.h"
+#include "core/Cp1251.h"
 
 #include <sys/resource.h>
 
@@ -18,7 +20,10 @@ namespace {
 void Usage()
 {
     std::cerr << "usage: halvane-selfplay [--games N] [--seed S] [--kon K] [--ordered] [--long] [--eralash]\n"
-                 "                        [--players P1,P2,P3] [--log FILE]   (players: ai, random)\n";
+                 "                        [--players P1,P2,P3] [--log FILE]   (players: ai, random)\n"
+                 "                        [--club FILE [--slot 1..6] [--name NAME] [--history DIR]]\n"
+                 "  --club plays seat 3 as a member of the club file and records every game\n"
+                 "  (rating, counters, top ten, history); --slot 6 is a new player named --name.\n";
 }
 
 bool ParseNumber(const char *text, long long &value)
@@ -33,6 +38,8 @@ bool ParseNumber(const char *text, long long &value)
 int main(int argc, char **argv)
 {
     SelfPlayOptions options;
+    ClubPlayOptions club;
+    bool clubPlay = false;
     std::string logPath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -54,9 +61,25 @@ int main(int argc, char **argv)
             ;
         else if (arg == "--log" && hasValue)
             logPath = argv[++i];
+        else if (arg == "--club" && hasValue) {
+            club.club = argv[++i];
+            clubPlay = true;
+        } else if (arg == "--slot" && hasValue && ParseNumber(argv[++i], number))
+            club.slot = int(number);
+        else if (arg == "--name" && hasValue)
+            club.name = Utf8ToCp1251(argv[++i]).substr(0, 20);
+        else if (arg == "--history" && hasValue)
+            club.history = argv[++i];
         else {
             Usage();
             return 2;
+        }
+    }
+    if (clubPlay) {
+        const std::string problem = CheckClubPlay(club);
+        if (!problem.empty()) {
+            std::cerr << "halvane-selfplay: " << problem << '\n';
+            return 1;
         }
     }
     std::ofstream logFile;
@@ -67,7 +90,8 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-    const SelfPlayResult result = RunSelfPlay(options, logPath.empty() ? nullptr : &logFile);
+    std::ostream *log = logPath.empty() ? nullptr : &logFile;
+    const SelfPlayResult result = clubPlay ? RunClubPlay(options, club, log, std::cout) : RunSelfPlay(options, log);
     std::cout << Summary(result);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

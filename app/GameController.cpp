@@ -1,0 +1,209 @@
+#include "GameController.h"
+
+#include "TForm1.h"
+#include "TestSwitch.h"
+#include "core/Cp1251.h"
+#include "records/codec/Settings.h"
+#include "table/GameTable.h"
+#include "table/ImageControl.h"
+#include "table/ScaleState.h"
+#include "table/TFormKing.h"
+#include "table/TVyxCardsButton.h"
+#include "table/TableGeometry.h"
+#include "table/WavePlayer.h"
+
+#include <QPushButton>
+
+namespace halvane {
+
+namespace {
+TableControls ControlsOf(TForm1 &form)
+{
+    TableControls c;
+    c.window = &form;
+    c.background = form.Image1;
+    c.hands = form.ImageCards;
+    c.tablets = form.ImageTab;
+    c.plates = form.ImageSay;
+    c.trick = form.ImageStol;
+    c.contract = form.ImageKon;
+    c.koloda = form.ImageKoloda;
+    c.help = form.ImageHelp;
+    c.button7 = form.button(7);
+    c.button8 = form.button(8);
+    return c;
+}
+} // namespace
+
+GameController::GameController(TForm1 &form, const TableArt &art, QObject *parent)
+    : QObject(parent),
+      m_form(form),
+      m_table(std::make_unique<GameTable>(ControlsOf(form), art)),
+      m_view(std::make_unique<WindowGameView>(form, *m_table)),
+      m_flow(std::make_unique<GameFlow>(*m_view, m_noSteps))
+{
+    m_flow->SetSeat(1, &m_computer1);
+    m_flow->SetSeat(2, &m_computer2);
+    m_flow->SetSeat(3, &m_local);
+    for (ComputerSeat *seat : {&m_computer1, &m_computer2})
+        seat->SetProgress([this](int percent) { m_view->ThinkingFrame(percent); });
+    m_local.SetAskOrder([this](const OrderChoices &open) { return AskOrderWithDialog(open); });
+    m_switch = new TestSwitch([this] { m_flow->ToggleOpenHands(); }, this);
+    m_switch->Watch(form.findChild<QObject *>(QStringLiteral("BitBtn1")));
+
+    connect(&form, &TForm1::gameRequested, this, &GameController::StartGame);
+    connect(&form, &TForm1::gameAbandoned, this, &GameController::AbandonGame);
+    connect(form.Timer1, &QTimer::timeout, this, &GameController::Timer1Timer);
+    connect(form.button(7), &QPushButton::clicked, this, [this] { m_flow->Button7Click(); });
+    connect(form.button(8), &QPushButton::clicked, this, [this] { m_flow->Button8Click(); });
+
+    ImageControl *own = form.ImageCards[3];
+    own->setMouseTracking(true);
+    connect(own, &ImageControl::mouseReleased, this, &GameController::ImageCards3MouseUp);
+    connect(own, &ImageControl::mouseMoved, this, &GameController::ImageCards3MouseMove);
+    for (int seat : {1, 2})
+        connect(form.ImageCards[size_t(seat)], &ImageControl::mouseReleased, this,
+                [this, seat](Qt::MouseButton b, QPoint p) { OpponentHandMouseUp(seat, b, p); });
+    connect(form.ImageStol, &ImageControl::mouseReleased, this, &GameController::ImageStolMouseUp);
+    // The window's popup menu stays away from the hands and the trick area, so
+    // that a right click there is free for speaking a card.
+    for (QWidget *w : {static_cast<QWidget *>(form.ImageCards[1]), static_cast<QWidget *>(form.ImageCards[2]),
+                       static_cast<QWidget *>(form.ImageCards[3]), static_cast<QWidget *>(form.ImageStol)})
+        w->setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+GameController::~GameController() = default;
+
+void GameController::SetWavePlayer(WavePlayer *player)
+{
+    m_wave = player;
+    m_view->SetWavePlayer(player);
+}
+
+void GameController::SetEndSteps(GameEndSteps *steps)
+{
+    m_steps = steps ? steps : &m_noSteps;
+    m_flow->SetEndSteps(*m_steps);
+}
+
+void GameController::SetAskOrder(AskOrder ask)
+{
+    if (ask)
+        m_local.SetAskOrder(std::move(ask));
+    else
+        m_local.SetAskOrder([this](const OrderChoices &open) { return AskOrderWithDialog(open); });
+}
+
+void GameController::StartGame(int playerSlot)
+{
+    PlayerRecord player;
+    player.PlayerSlot = playerSlot;
+    if (playerSlot >= 1 && playerSlot <= 5) {
+        const MemberLine &line = m_form.memberLines()[size_t(playerSlot - 1)];
+        player.Name = Utf8ToCp1251(line.name.toStdString());
+        player.GamesPlayed = line.games;
+        player.StartScore = line.cycleScore;
+    } else {
+        // A new player starts at the first game of a cycle, with no score yet.
+        player.Name = CurrentSettings().LastPlayerName;
+    }
+    GameSetup setup;
+    const Settings &settings = CurrentSettings();
+    setup.Options.orderedKing = settings.OrderedKing;
+    setup.Options.playEralash = settings.PlayEralash;
+    setup.Options.longGame = settings.LongGame;
+    m_flow->StartGame(setup, player);
+}
+
+void GameController::AbandonGame(int)
+{
+    m_flow->Abandon();
+    m_table->HideTable();
+}
+
+void GameController::Timer1Timer()
+{
+    if (m_form.MenuShown || m_form.SplashShown || !m_flow->State().GameRunning)
+        return;
+    m_flow->Heartbeat();
+}
+
+void GameController::ImageCards3MouseUp(Qt::MouseButton button, QPoint position)
+{
+    const GameFlowState &s = m_flow->State();
+    if (!s.GameRunning || m_flow->Busy())
+        return;
+    const int slot = m_table->HandSlotAt(3, s.hand(3), position);
+    if (slot == 0)
+        return;
+    if (button == Qt::RightButton) {
+        Speak(s.hand(3).card(slot));
+        return;
+    }
+    if (button != Qt::LeftButton || s.Turn != 3)
+        return;
+    if (m_flow->Legality(3, slot) != Legality::Legal) {
+        // Not while the deal waits for its start or the order; then no card is playable at all.
+        if (s.StartButtonState == 2 && !s.OrderPending && m_wave)
+            m_wave->PlayWave("WWrongs", false, CurrentSettings().SoundOn);
+        return;
+    }
+    m_local.Offer(slot);
+    m_flow->SeatReady(3);
+    ImageCards3MouseMove(m_form.ImageCards[3]->mapFromGlobal(QCursor::pos()));
+}
+
+void GameController::ImageCards3MouseMove(QPoint position)
+{
+    const GameFlowState &s = m_flow->State();
+    const int slot = s.GameRunning ? m_table->HandSlotAt(3, s.hand(3), position) : 0;
+    const bool legal = slot != 0 && m_flow->Legality(3, slot) == Legality::Legal;
+    m_form.ImageCards[3]->setCursor(legal ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void GameController::OpponentHandMouseUp(int seat, Qt::MouseButton button, QPoint position)
+{
+    const GameFlowState &s = m_flow->State();
+    // The opponents' cards are only known once the deal is over.
+    if (button != Qt::RightButton || !s.GameRunning || s.Turn <= TurnState::TrickComplete)
+        return;
+    const int slot = m_table->HandSlotAt(seat, s.hand(seat), position);
+    if (slot != 0)
+        Speak(s.hand(seat).card(slot));
+}
+
+void GameController::ImageStolMouseUp(Qt::MouseButton button, QPoint position)
+{
+    if (button != Qt::RightButton || !m_flow->State().GameRunning)
+        return;
+    const Card card = TrickCardAt(position);
+    if (!card.isEmpty())
+        Speak(card);
+}
+
+Card GameController::TrickCardAt(QPoint position) const
+{
+    const std::array<Card, 3> bySeat = m_flow->State().TrickBySeat();
+    const ScaleState &scale = CurrentScale();
+    for (int seat = 1; seat <= 3; ++seat) {
+        const QRect place(TrickSlot(seat), QSize(scale.cardWidth, scale.cardHeight));
+        if (!bySeat[size_t(seat - 1)].isEmpty() && place.contains(position))
+            return bySeat[size_t(seat - 1)];
+    }
+    return NoCard;
+}
+
+void GameController::Speak(Card card)
+{
+    if (m_speak && !card.isEmpty())
+        m_speak(card, false);
+}
+
+int GameController::AskOrderWithDialog(const OrderChoices &open)
+{
+    if (m_wave)
+        m_wave->PlayWave("WOpenFo", false, CurrentSettings().SoundOn);
+    return TFormKing::Ask(open, &m_form);
+}
+
+} // namespace halvane

@@ -1,0 +1,27 @@
+#pragma once
+// The records' end-of-game steps as the window runs them: the club and
+// history files of the program folder, the messages of a failed write, and
+// the end-of-game screen at a cycle's end.
+
+#include "records/codec/ClubEndSteps.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace halvane {
+
+class WavePlayer;
+
+class LocalGameEndSteps : public ClubEndSteps
+{
+public:
+    // The program-wide club files and `programFolder` + "History".
+    LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds);
+
+private:
+    QWidget *m_window;
+    WavePlayer *m_sounds;
+};
+
+} // namespace halvane

@@ -1,0 +1,310 @@
+// The real main window through whole games by synthetic clicks: menu, "New
+// Player", the start, "Ok", "Next Round" and "Exit to menu" buttons, cards
+// clicked in the own hand, the order dialog, and what the table shows.
+
+#include <QTest>
+
+#include "app/GameController.h"
+#include "app/TForm1.h"
+#include "app/TestSwitch.h"
+#include "records/codec/Settings.h"
+#include "table/DrawnTableArt.h"
+#include "table/GameTable.h"
+#include "table/ImageControl.h"
+#include "table/ScaleState.h"
+#include "table/TFormKing.h"
+#include "table/TVyxCardsButton.h"
+#include "table/TableGeometry.h"
+#include "table/WavePlayer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+
+using namespace halvane;
+
+namespace {
+
+// How many distinct colours a picture holds: a drawn hand or trick has many,
+// a bare background piece few.
+int Colours(const QImage &image, QRect area = QRect())
+{
+    if (area.isNull())
+        area = image.rect();
+    QSet<QRgb> seen;
+    for (int y = area.top(); y <= area.bottom(); y += 2)
+        for (int x = area.left(); x <= area.right(); x += 2)
+            seen.insert(image.pixel(x, y));
+    return int(seen.size());
+}
+
+struct Window {
+    QTemporaryDir dir;
+    TForm1 form{dir.path()};
+    RecordingWavePlayer wave;
+    DrawnTableArt art;
+    GameController game{form, art};
+    std::vector<Card> spoken;
+    int dialogs = 0;
+    QTimer dialogWatch;
+
+    Window()
+    {
+        CurrentSettings() = Settings{};
+        CurrentSettings().FlyCards = false;
+        form.setWavePlayer(&wave);
+        form.setConfirm([](const QString &) { return true; });
+        game.SetWavePlayer(&wave);
+        game.SetSpeakCard([this](Card c, bool) {
+            spoken.push_back(c);
+            return true;
+        });
+        game.View().SetPause([](int) {});
+        game.View().SetHeartbeatOverride(1);
+        // The order dialog is answered as a person would: its first enabled button.
+        dialogWatch.setInterval(5);
+        QObject::connect(&dialogWatch, &QTimer::timeout, [this] {
+            if (auto *d = qobject_cast<TFormKing *>(QApplication::activeModalWidget()))
+                for (int k = 1; k <= 8; ++k)
+                    if (d->button(k)->isEnabled()) {
+                        ++dialogs;
+                        QTest::mouseClick(d->button(k), Qt::LeftButton);
+                        break;
+                    }
+        });
+        dialogWatch.start();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+
+    TVyxCardsButton *button(int k) { return form.button(k); }
+    const GameFlowState &state() { return game.Flow().State(); }
+    bool clickable(int k) { return button(k)->isVisible() && button(k)->isEnabled(); }
+
+    void toMenu()
+    {
+        QTest::mouseClick(form.Image1, Qt::LeftButton);
+        QVERIFY(form.MenuShown);
+    }
+
+    // The x of a hand slot's visible strip in the own hand image.
+    QPoint pointOnSlot(int slot)
+    {
+        const Hand &hand = state().hand(3);
+        int k = 0;
+        for (int i = 1; i <= slot; ++i)
+            if (!hand.card(i).isEmpty())
+                ++k;
+        const std::vector<int> xs = game.Table().HandPositions(3, hand.cardsLeft);
+        return QPoint(xs[size_t(k - 1)] + 4, CurrentScale().cardHeight / 2);
+    }
+
+    int slotWhere(bool legal)
+    {
+        for (int slot = 1; slot <= HandSlotsUsed; ++slot)
+            if (!state().hand(3).card(slot).isEmpty() &&
+                (game.Flow().Legality(3, slot) == Legality::Legal) == legal)
+                return slot;
+        return 0;
+    }
+};
+
+} // namespace
+
+class TestGameWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void wholeGameByClicks_data();
+    void wholeGameByClicks();
+    void tableInput();
+    void testSwitch();
+};
+
+void TestGameWindow::wholeGameByClicks_data()
+{
+    QTest::addColumn<bool>("ordered");
+    QTest::addColumn<int>("deals");
+    QTest::newRow("fixed order") << false << 12;
+    QTest::newRow("ordered") << true << 12;
+}
+
+void TestGameWindow::wholeGameByClicks()
+{
+    QFETCH(bool, ordered);
+    QFETCH(int, deals);
+    Window w;
+    CurrentSettings().OrderedKing = ordered;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    QVERIFY(!w.form.MenuShown);
+    QVERIFY(w.form.ImageCards[3]->isVisible() && w.form.ImageStol->isVisible() && w.form.ImageKon->isVisible());
+    QVERIFY(!w.button(1)->isVisible());
+    QCOMPARE(w.button(7)->text(), QStringLiteral("To Begin"));
+    QCOMPARE(w.button(8)->text(), QStringLiteral("Exit to menu"));
+    QVERIFY(w.button(7)->isEnabled() && !w.button(8)->isEnabled());
+    QVERIFY(w.form.Quit->isEnabled());
+    QCOMPARE(w.form.ImageKon->toolTip(), QStringLiteral("Game: 1 / 20"));
+    // The own hand is drawn face up, the others as backs, the table empty.
+    QVERIFY(Colours(w.form.ImageCards[3]->picture()) > 20);
+    QVERIFY(Colours(w.form.ImageCards[1]->picture()) > 3);
+    const QImage emptyTable = w.form.ImageStol->picture();
+
+    QStringList captions;
+    int localCards = 0;
+    bool sawLocalCardOnTable = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!w.form.MenuShown && clock.elapsed() < 120000) {
+        const QString caption = w.button(7)->text();
+        if (captions.isEmpty() || captions.back() != caption)
+            captions << caption;
+        const GameFlowState &s = w.state();
+        if (w.clickable(7)) {
+            QTest::mouseClick(w.button(7), Qt::LeftButton);
+        } else if (w.clickable(8)) {
+            QVERIFY(s.GameFinished);
+            QCOMPARE(w.button(7)->text(), QStringLiteral("Next Round"));
+            QTest::mouseClick(w.button(8), Qt::LeftButton);
+        } else if (s.Turn == 3 && s.StartButtonState == 2 && !s.OrderPending) {
+            const int before = s.hand(3).cardsLeft;
+            QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(w.slotWhere(true)));
+            QCOMPARE(w.state().hand(3).cardsLeft, before - 1);
+            ++localCards;
+            const QRect slot(TrickSlot(3), QSize(CurrentScale().cardWidth, CurrentScale().cardHeight));
+            if (w.form.ImageStol->picture().copy(slot) != emptyTable.copy(slot))
+                sawLocalCardOnTable = true;
+        } else {
+            QTest::qWait(1);
+        }
+    }
+    QVERIFY2(w.form.MenuShown, "the game did not come back to the menu");
+    QCOMPARE(w.state().DealNumber(), deals);
+    QVERIFY(localCards >= deals * 5); // early ends leave cards in the hands
+    QVERIFY(sawLocalCardOnTable);
+    QVERIFY(captions.contains(QStringLiteral("Ok")));
+    QVERIFY(captions.contains(QStringLiteral("Next Round")));
+    QVERIFY(captions.contains(QStringLiteral("To Begin of Round")));
+    QCOMPARE(w.dialogs, ordered ? 4 : 0); // the local seat leads 4 of 12 deals
+    // Back on the menu: table hidden, menu buttons, popup items off, heartbeat at 20 ms.
+    QVERIFY(!w.form.ImageCards[3]->isVisible() && !w.button(7)->isVisible());
+    QVERIFY(w.button(6)->isVisible());
+    QVERIFY(!w.form.Quit->isEnabled());
+    QCOMPARE(w.form.Timer1->interval(), 1);
+    QVERIFY(w.form.Timer1->isActive());
+
+    std::map<std::string, int> count;
+    for (const auto &c : w.wave.calls)
+        ++count[c.name];
+    QCOMPARE(count["WTasoKo"], deals);
+    QCOMPARE(count["WKoGutX"] + count["WKoBadX"], deals - 1);
+    QVERIFY(count["WKoGood"] + count["WKoBads"] >= 1);
+    QCOMPARE(count["WOpenFo"], 1 + (ordered ? 4 : 0)); // "New Player", then every order dialog
+}
+
+void TestGameWindow::tableInput()
+{
+    Window w;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    // Kon 1, deal 1: seat 2 leads. Before the start nothing may be played.
+    QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(1));
+    QCOMPARE(w.state().hand(3).cardsLeft, 10);
+    QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QTRY_COMPARE(w.state().Turn, 3);
+
+    // A right click on the own hand speaks the card and plays nothing.
+    QTest::mouseClick(w.form.ImageCards[3], Qt::RightButton, {}, w.pointOnSlot(2));
+    QCOMPARE(w.spoken, std::vector<Card>{w.state().hand(3).card(2)});
+    QCOMPARE(w.state().hand(3).cardsLeft, 10);
+    // So does one on the card lying on the table.
+    const Card led = w.state().TrickBySeat()[1];
+    QTest::mouseClick(w.form.ImageStol, Qt::RightButton, {}, TrickSlot(2) + QPoint(10, 10));
+    QCOMPARE(w.spoken.back(), led);
+    // An opponent's hand stays silent while the deal runs.
+    QTest::mouseClick(w.form.ImageCards[1], Qt::RightButton, {}, QPoint(5, 20));
+    QCOMPARE(int(w.spoken.size()), 2);
+
+    // The pointer: hand over a legal card, arrow over an illegal one.
+    const int legal = w.slotWhere(true);
+    QTest::mouseMove(w.form.ImageCards[3], w.pointOnSlot(legal));
+    QCOMPARE(w.form.ImageCards[3]->cursor().shape(), Qt::PointingHandCursor);
+    const int illegal = w.slotWhere(false);
+    if (illegal) {
+        QTest::mouseMove(w.form.ImageCards[3], w.pointOnSlot(illegal));
+        QCOMPARE(w.form.ImageCards[3]->cursor().shape(), Qt::ArrowCursor);
+        const auto waves = w.wave.calls.size();
+        QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(illegal));
+        QCOMPARE(w.state().hand(3).cardsLeft, 10);
+        QCOMPARE(int(w.wave.calls.size()), int(waves) + 1);
+        QCOMPARE(w.wave.calls.back().name, std::string("WWrongs"));
+    }
+    // Overlapping cards: a point on the right part of a card that another
+    // covers belongs to the covering card (the strip rule).
+    const std::vector<int> xs = w.game.Table().HandPositions(3, 10);
+    QVERIFY(xs[1] - xs[0] < CurrentScale().cardWidth);
+    QCOMPARE(w.game.Table().HandSlotAt(3, w.state().hand(3), QPoint(xs[1] + 1, 10)), 2);
+    QCOMPARE(w.game.Table().HandSlotAt(3, w.state().hand(3), QPoint(xs[1] - 1, 10)), 1);
+
+    // The popup menu stays away from the hands and the table.
+    QCOMPARE(w.form.ImageCards[3]->contextMenuPolicy(), Qt::PreventContextMenu);
+    QCOMPARE(w.form.ImageStol->contextMenuPolicy(), Qt::PreventContextMenu);
+
+    QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(legal));
+    QCOMPARE(w.state().hand(3).cardsLeft, 9);
+
+    // "Exit to menu" from the popup leaves the game at once.
+    w.form.QuitClick();
+    QVERIFY(w.form.MenuShown);
+    QVERIFY(!w.state().GameRunning);
+    QVERIFY(!w.form.ImageCards[3]->isVisible());
+    QTest::qWait(20);
+    QCOMPARE(w.state().hand(3).cardsLeft, 9);
+}
+
+void TestGameWindow::testSwitch()
+{
+    int toggles = 0;
+    TestSwitch sw([&] { ++toggles; });
+    for (QChar c : QStringLiteral("1257357"))
+        sw.Type(c);
+    QCOMPARE(toggles, 0); // "1257357" is not the number
+    sw.Clear();
+    for (QChar c : QString::number(TestSwitch::Number))
+        sw.Type(c);
+    QCOMPARE(toggles, 1);
+    QVERIFY(sw.Typed().isEmpty());
+    QVERIFY(!sw.Type(QStringLiteral("+") + QString::number(TestSwitch::Number)));
+    sw.Clear();
+
+    // Focus changes empty the collection.
+    QPushButton button;
+    button.show();
+    sw.Watch(&button);
+    QTest::keyClicks(&button, QStringLiteral("573"));
+    QCOMPARE(sw.Typed(), QStringLiteral("573"));
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(&button, &out);
+    QVERIFY(sw.Typed().isEmpty());
+
+    // In a game the switch opens the opponents' hands, and a new game closes them.
+    Window w;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    const QImage closed = w.form.ImageCards[1]->picture();
+    w.game.Switch().Type(QString::number(TestSwitch::Number));
+    QVERIFY(w.state().OpenHands);
+    QVERIFY(w.game.View().HandOpen(1) && w.game.View().HandOpen(2));
+    QVERIFY(w.form.ImageCards[1]->picture() != closed);
+    w.form.QuitClick();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    QVERIFY(!w.state().OpenHands);
+}
+
+QTEST_MAIN(TestGameWindow)
+#include "test_gamewindow.moc"
