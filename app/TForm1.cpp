@@ -10,6 +10,10 @@
 #include "table/Dictionary.h"
 #include "table/FontSlots.h"
 #include "table/GameTable.h"
+#include "table/MenuSurroundings.h"
+#include "table/OwnCursors.h"
+#include "table/PackTableArt.h"
+#include "table/TableGeometry.h"
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
@@ -26,6 +30,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QScreen>
+#include <QTime>
 
 namespace halvane {
 
@@ -154,6 +160,20 @@ void TForm1::FormCreate()
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(55);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+
+    m_tableArt = std::make_unique<PackTableArt>();
+    m_cursors = std::make_unique<OwnCursors>(this);
+    m_cursors->Load();
+    m_cursors->apply(this, CursorRole::Arrow);
+    MenuDecor::Controls decor;
+    decor.window = this;
+    decor.background = Image1;
+    decor.caption = ImCaption;
+    decor.banner = ImElite;
+    decor.title = ImTitle;
+    for (int k = 1; k <= 4; ++k)
+        decor.panels[size_t(k)] = Panels[size_t(k)];
+    m_menuSurroundings = std::make_unique<MenuSurroundings>(decor, *m_tableArt, m_cursors.get());
 
     AccountMode = 1;
     TournamentGame = false;
@@ -418,6 +438,10 @@ void TForm1::ShowMainMenu()
     LayoutMainMenu();
     MenuRecords::RefreshMenu(*this);
     BuildMemberButtons();
+    if (Image1->size() != size()) {
+        Image1->setGeometry(rect());
+        Image1->resizePicture(size());
+    }
     DrawMenu();
     for (int k : {1, 2, 3, 4, 5, 6, 9, 10, 11})
         Buttons[k]->show();
@@ -431,6 +455,11 @@ void TForm1::ShowMainMenu()
     GameRunning = false;
     MenuShown = true;
     HelpContext = 1;
+    m_menuSurroundings->Show(NetGame);
+    // A fixed-size window stands in the middle of the screen while the menu shows.
+    if (CurrentScale().windowSize != 2 && isVisible())
+        if (const QScreen *s = screen())
+            move(CentredWindowPos(s->size(), frameGeometry().size()));
 }
 
 void TForm1::Image1Click()
@@ -497,6 +526,7 @@ void TForm1::StartGameFor(int slot)
     GenCount->setEnabled(true);
     ChangeName->setEnabled(true);
     HelpContext = 2;
+    m_menuSurroundings->Hide();
     emit gameRequested(slot);
 }
 
@@ -580,6 +610,8 @@ void TForm1::Timer1Timer()
         ++m_splashTick;
         return;
     }
+    if (MenuShown)
+        m_menuSurroundings->Tick(QTime::currentTime());
 }
 
 // Keeps the menu tune going: restarted from its start whenever it has ended.

@@ -20,6 +20,9 @@ namespace halvane {
 class ImageControl;
 class TVyxCardsButton;
 struct TableControls;
+class PackTableArt;
+class OwnCursors;
+class MenuSurroundings;
 class WavePlayer;
 namespace sound {
 class MusicPlayer;
@@ -91,6 +94,10 @@ public:
     TVyxCardsButton *button(int k) const { return Buttons.at(k); }
     // The controls the card table draws on (table/GameTable).
     TableControls tableControls();
+    // The table's pictures and the program's cursors, owned by the window.
+    PackTableArt &tableArt() { return *m_tableArt; }
+    OwnCursors &cursors() { return *m_cursors; }
+    MenuSurroundings &menuSurroundings() { return *m_menuSurroundings; }
     QLabel *panel(int k) const { return Panels.at(k); }
 
     // The five player lines of the club file in use, as the menu shows them.
@@ -173,6 +180,9 @@ private:
     bool ask(const QString &question);
     QFont menuFont() const;
 
+    std::unique_ptr<PackTableArt> m_tableArt;
+    std::unique_ptr<OwnCursors> m_cursors;
+    std::unique_ptr<MenuSurroundings> m_menuSurroundings;
     std::array<MemberLine, 5> m_memberLines{};
     Confirm m_confirm;
     Welcome m_welcome;

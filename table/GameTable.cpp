@@ -86,6 +86,9 @@ void GameTable::HideTable()
                        m_c.button8})
         if (w)
             w->hide();
+    for (ImageControl *timer : m_timers)
+        if (timer)
+            timer->hide();
 }
 
 void GameTable::DrawBackground()
@@ -302,6 +305,25 @@ void GameTable::ShowWaitNotice(bool on)
     m_c.trick->show();
     m_c.trick->raise();
     m_c.trick->repaint();
+}
+
+void GameTable::DrawTurnTimer(int seat, int seconds)
+{
+    if (seat < 1 || seat > 3 || !m_c.window)
+        return;
+    ImageControl *&timer = m_timers[size_t(seat)];
+    if (!timer) {
+        timer = new ImageControl(m_c.window);
+        timer->setObjectName(QStringLiteral("ImTimer%1").arg(seat));
+    }
+    const QRect r = m_layout.timers[size_t(seat)];
+    timer->move(r.topLeft());
+    timer->resize(r.size());
+    QImage image;
+    TurnTimer::DrawTurnTimer(image, pieceUnder(timer), m_art, seconds);
+    timer->setPicture(image);
+    timer->setVisible(seconds != -1);
+    timer->raise();
 }
 
 QImage GameTable::CardPicture(Card card, bool faceUp) const

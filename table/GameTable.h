@@ -14,6 +14,7 @@
 #include "MessageBoard.h"
 #include "ScoreTablet.h"
 #include "TableGeometry.h"
+#include "TurnTimer.h"
 
 #include "core/Card.h"
 #include "core/Hand.h"
@@ -104,6 +105,10 @@ public:
     void ThinkingFrame(int percent);
     void ClearThinkingFrame();
     void ShowWaitNotice(bool on);
+    // The move clock of an online tournament table (ImTimer1..3, made on
+    // first use at the plate's right end); seconds -1 erases it.
+    void DrawTurnTimer(int seat, int seconds);
+    ImageControl *turnTimer(int seat) const { return m_timers.at(size_t(seat)); }
 
     // Card flights, paced by GameSpeed, only while FlyCards is on; with it off
     // the cards are simply drawn (or cleared).
@@ -132,6 +137,7 @@ private:
     QImage m_background;
     std::array<ScoreTablet, 5> m_tablets{ScoreTablet(0), ScoreTablet(1), ScoreTablet(2), ScoreTablet(3),
                                          ScoreTablet(4)};
+    std::array<ImageControl *, 5> m_timers{};
     std::array<Card, 4> m_trick{};
     int m_round = 1;
     int m_contract = 0;

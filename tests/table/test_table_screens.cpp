@@ -5,6 +5,7 @@
 #include "core/Deal.h"
 #include "table/DrawnTableArt.h"
 #include "table/GameTable.h"
+#include "table/MenuSurroundings.h"
 #include "table/PackTableArt.h"
 #include "table/WindowSize.h"
 #include "table/ImageControl.h"
@@ -165,6 +166,40 @@ private slots:
         CurrentSettings() = Settings{};
     }
 
+    void mainMenu_data() { tableInProgress_data(); }
+
+    void mainMenu()
+    {
+        QFETCH(int, windowSize);
+        CurrentSettings().WindowSize = windowSize;
+        ApplyWindowSize(false);
+        const ScaleState scale = CurrentScale();
+        QTemporaryDir folder;
+        TForm1 form(folder.path());
+        form.setFixedSize(scale.clientWidth, scale.clientHeight);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.LeaveSplash();
+        const QImage shot = form.grab().toImage();
+        QVERIFY(shot.save(QStringLiteral(HALVANE_SHOT_DIR "/menu_size%1.png").arg(windowSize)));
+        QVERIFY(form.ImCaption->isVisible());
+        QCOMPARE(form.ImCaption->geometry(), QRect(PlaceX(180, 400), PlaceY(12, 70), Scaled(400), Scaled(70)));
+        QVERIFY(form.ImElite->isVisible());
+        MenuSurroundings &menu = form.menuSurroundings();
+        QVERIFY(menu.decor().link(QStringLiteral("ImAc"))->isVisible());
+        QCOMPARE(menu.decor().link(QStringLiteral("ImAc"))->x(), scale.clientWidth - 53);
+        // The clock and the counter only from ScaleFactor 1.6 on.
+        QCOMPARE(menu.clock()->isVisible(), scale.scaleFactor >= 1.6);
+        QCOMPARE(menu.counter()->isVisible(), scale.scaleFactor >= 1.6);
+        if (menu.counter()->isVisible())
+            QVERIFY(menu.counter()->toolTip().contains(QStringLiteral("NO CONNECT")));
+        // A game start hides the surroundings.
+        menu.Hide();
+        QVERIFY(!form.ImCaption->isVisible());
+        QVERIFY(!menu.clock()->isVisible());
+        CurrentSettings() = Settings{};
+    }
+
     void playedCardFliesAndLands()
     {
         CurrentScale() = Fixed(1, 1.0, 760, 500, 71, 96);
@@ -213,6 +248,52 @@ private slots:
         shot = form.grab().toImage();
         QVERIFY(IsCardWhite(shot.pixelColor(target + QPoint(35, 90))));
         CurrentSettings() = Settings{};
+    }
+
+    void noticesAndTimers()
+    {
+        CurrentScale() = Fixed(3, 1.3, 990, 650, 92, 125);
+        QTemporaryDir folder;
+        TForm1 form(folder.path());
+        form.setFixedSize(990, 650);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        DrawnTableArt art;
+        GameTable table(form.tableControls(), art);
+        table.LayOutTable();
+        // The wait notice takes the trick area to the window centre as a 350 x 80 bar.
+        table.ShowWaitNotice(true);
+        QCOMPARE(form.ImageStol->geometry(), QRect(990 / 2 - 175, 650 / 2 - 40, 350, 80));
+        QVERIFY(form.ImageStol->isVisible());
+        table.ShowWaitNotice(false);
+        QVERIFY(!form.ImageStol->isVisible());
+        table.LayOutTable();
+        QCOMPARE(form.ImageStol->geometry(), table.layout().trick);
+
+        // The move clock: a square at the plate's right end, gone again at -1.
+        table.DrawTurnTimer(2, 7);
+        ImageControl *timer = table.turnTimer(2);
+        QVERIFY(timer && timer->isVisible());
+        const QRect plate = table.layout().plates[2];
+        QCOMPARE(timer->geometry(), QRect(plate.right() + 1, plate.top(), plate.height(), plate.height()));
+        table.DrawTurnTimer(2, -1);
+        QVERIFY(!timer->isVisible());
+
+        // One trick slot cleared leaves the others.
+        std::array<Card, 4> trick{};
+        const Hand hand = ShuffleAndDeal(3).hands[0];
+        trick[1] = hand.card(1);
+        trick[2] = hand.card(2);
+        table.DrawTrick(trick);
+        table.ClearTrickArea(1);
+        const QImage &area = form.ImageStol->picture();
+        const QPoint slot1 = TrickSlot(1) + QPoint(46, 115);
+        const QPoint slot2 = TrickSlot(2) + QPoint(46, 115);
+        QVERIFY(!IsCardWhite(area.pixelColor(slot1)));
+        QVERIFY(IsCardWhite(area.pixelColor(slot2)));
+        // The clean-table snapshot has no trick cards at all.
+        const QImage clean = table.SnapshotTable();
+        QVERIFY(!IsCardWhite(clean.pixelColor(table.TrickCardPosition(2) + QPoint(46, 115))));
     }
 
     void handClicksFindTheirSlot()
