@@ -14,7 +14,9 @@
 #include "records/codec/PlayerLine.h"
 #include "records/codec/Settings.h"
 #include "records/codec/TopTenLine.h"
+#include "table/CardImages.h"
 #include "table/Dictionary.h"
+#include "table/PackTableArt.h"
 #include "table/phrases/GameTablePhrases.h"
 #include "table/phrases/MainWindowPhrases.h"
 
@@ -151,6 +153,23 @@ void MenuRecords::ShowOptions(TForm1 &form)
         form.BuildMemberButtons();
     };
     hooks.languageChanged = [&form] { form.ApplyLanguage(); };
+    hooks.musicChanged = [&form](bool) { form.MusicSettingChanged(); };
+    hooks.cursorsChanged = [&form] { form.ApplyCursors(); };
+    hooks.buttonsChanged = [&form] { form.ApplyButtonStyle(); };
+    hooks.windowSizeChanged = [&form] { form.ApplyWindowSize(); };
+    hooks.cardSetChanged = [] { return LoadCardFaces(); };
+    hooks.backSetChanged = [] { return LoadCardBacks(); };
+    hooks.backgroundChanged = [&form] {
+        const bool ok = LoadBackground(CurrentSettings().MainMenuDesign == 1);
+        form.RefreshMenuLook();
+        return ok;
+    };
+    hooks.designChanged = [&form] {
+        LoadBackground(CurrentSettings().MainMenuDesign == 1);
+        form.RefreshMenuLook();
+    };
+    hooks.fontsChanged = [&form] { form.RefreshMenuLook(); };
+    hooks.art = &form.tableArt();
     hooks.speed = [&form] { ShowSpeed(form); };
     // The decor pack lies beside the program or in its parent folder.
     hooks.decorPackAvailable = [&form] {

@@ -18,6 +18,9 @@
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
 #include "table/WavePlayer.h"
+#include "table/WindowSize.h"
+#include "records/ApplyCursors.h"
+#include "records/TFormOptions.h"
 #include "table/phrases/MainWindowPhrases.h"
 
 #include <QApplication>
@@ -201,9 +204,65 @@ void TForm1::FirstPaint()
         emit startupFailed();
         return;
     }
+    ApplyWindowSize();
+    ApplyButtonStyle();
+    ApplyCursors();
     ApplyLanguage();
     DrawSplash();
     PrepareMusic();
+}
+
+void TForm1::ApplyWindowSize()
+{
+    Settings &settings = CurrentSettings();
+    const QScreen *display = screen();
+    // A size the screen cannot hold (the settings came from a larger screen)
+    // gives the small window, as the options dialog would offer.
+    if (display && !TFormOptions::WindowSizeChoices(display->size()).contains(settings.WindowSize))
+        settings.WindowSize = 1;
+    // The frame's own size, known once the window manager has framed the window.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    QRect area;
+    if (settings.WindowSize == 2 && display) {
+        area = display->availableGeometry();
+        area.setSize(area.size() - frame);
+    }
+    halvane::ApplyWindowSize(settings.MainMenuDesign == 1, area);
+    const ScaleState &scale = CurrentScale();
+    setFixedSize(scale.clientWidth, scale.clientHeight);
+    if (scale.windowSize == 2 && !area.isEmpty())
+        move(area.topLeft());
+    Image1->setGeometry(rect());
+    Image1->resizePicture(size(), Silver);
+    if (SplashShown)
+        DrawSplash();
+    else if (MenuShown)
+        ShowMainMenu();
+}
+
+void TForm1::ApplyButtonStyle()
+{
+    const bool nuvo = CurrentSettings().NewButtons;
+    for (TVyxCardsButton *b : findChildren<TVyxCardsButton *>()) {
+        b->Nuvo = nuvo;
+        b->update();
+    }
+    if (MenuShown)
+        m_menuSurroundings->Show(NetGame);
+}
+
+void TForm1::ApplyCursors()
+{
+    m_cursors->refresh();
+    halvane::ApplyCursors(*m_cursors, this);
+}
+
+void TForm1::RefreshMenuLook()
+{
+    if (MenuShown)
+        ShowMainMenu();
+    else if (SplashShown)
+        DrawSplash();
 }
 
 void TForm1::ApplyLanguage(bool optionsDialogToo)
@@ -370,10 +429,14 @@ void TForm1::LayoutMainMenu()
         Buttons[k]->setFont(font);
     BMode->setFont(font);
     BHistory->setFont(font);
-    QFont fixed(QStringLiteral("Courier New"));
+    // The score panels use a fixed-pitch face: the "fixed" slot in the small
+    // window, the "conew" slot scaled in the larger ones.
+    const bool small = s.windowSize == 1;
+    QFont fixed(QString::fromStdString(CurrentFontSlots()[small ? 2 : 3].name));
     fixed.setStyleHint(QFont::Monospace);
-    fixed.setPixelSize(std::max(8, Scaled(14)));
-    fixed.setBold(true);
+    fixed.setPixelSize(std::max(8, small ? FontHeight(11, "fixed")
+                                         : FontHeight(int(std::lround(16 * s.scaleFactor)), "conew")));
+    fixed.setBold(!small);
     for (int k = 1; k <= 4; ++k) {
         Panels[k]->setFont(fixed);
         Panels[k]->setStyleSheet(QStringLiteral("QLabel { color: rgb(255,200,255); background: rgba(0,0,0,90); }"));

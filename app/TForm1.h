@@ -128,6 +128,16 @@ public:
     void DrawMenu();
     // The main menu comes back (end of a game): controls, popup items, flags.
     void ShowMainMenu();
+    // Applies the WindowSize setting to the window: scale, pictures, client
+    // size and position, then the splash or the menu again at the new size.
+    void ApplyWindowSize();
+    // The NewButtons look (`Nuvo`) on every button of the window, and the
+    // menu panels that follow it.
+    void ApplyButtonStyle();
+    // The own or the system cursors on every control of the window.
+    void ApplyCursors();
+    // The menu again in the current fonts, pictures and design.
+    void RefreshMenuLook();
 
 public slots:
     void Image1Click();

@@ -58,8 +58,7 @@ int main(int argc, char *argv[])
 
     // The game on the table: real card pictures, sounds, spoken cards and the
     // club's end-of-game records.
-    halvane::PackTableArt tableArt;
-    halvane::GameController game(window, tableArt);
+    halvane::GameController game(window, window.tableArt());
     game.SetWavePlayer(&signalPlayer);
     halvane::CardVoice voice(soundChannel, window.ProgramFolder);
     game.SetSpeakCard([&voice](halvane::Card card, bool wait) { return voice.SpeakCard(card, wait); });

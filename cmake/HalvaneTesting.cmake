@@ -9,7 +9,8 @@ function(halvane_add_test)
     HALVANE_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
     HALVANE_PROGRAM_DIR="${HALVANE_PROGRAM_DIR}")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set(env "QT_QPA_PLATFORM=offscreen")
+  # A desktop-sized virtual screen, so every window size fits on it.
+  set(env "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_SOURCE_DIR}/tests/data/offscreen-desk.json")
   set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()
 

@@ -4,7 +4,19 @@
 #include "table/TVyxCardsButton.h"
 #include "table/WavePlayer.h"
 
+#include "records/SettingsStore.h"
+#include "records/TFormOptions.h"
+#include "records/codec/ClubStore.h"
+#include "records/codec/Settings.h"
+#include "table/ScaleState.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QSignalSpy>
+#include <QTimer>
+
+#include <filesystem>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +33,21 @@ MemberLine Member(const QString &name, int games, int score, double rating)
     line.rating = rating;
     return line;
 }
+
+// A program folder with fresh club files and a settings file of the given window size.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    explicit ProgramFolder(int windowSize)
+    {
+        const std::filesystem::path base(dir.path().toStdString());
+        ClubStore(base / "Halvane.clb").Save(ClubFile::Fresh());
+        ClubStore(base / "Halvane.net").Save(ClubFile::Fresh());
+        CurrentSettings() = Settings{};
+        CurrentSettings().WindowSize = windowSize;
+        SettingsStore::WriteSettings(dir.path() + QLatin1Char('/'), {});
+        CurrentSettings() = Settings{};
+    }
+};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -133,6 +160,88 @@ private slots:
         QCOMPARE(requested.at(0).at(0).toInt(), 1);
         QVERIFY(form.GameRunning && !form.MenuShown);
         QVERIFY(form.Quit->isEnabled() && form.GenCount->isEnabled() && form.ChangeName->isEnabled());
+    }
+
+    // The window takes the size of the settings file at start-up.
+    void windowSizeAtStart_data()
+    {
+        QTest::addColumn<int>("windowSize");
+        QTest::addColumn<QSize>("client"); // empty: the screen's work area
+        QTest::addColumn<double>("scale");
+        QTest::newRow("small") << 1 << QSize(760, 500) << 1.0;
+        QTest::newRow("average 1") << 3 << QSize(990, 650) << 1.3;
+        QTest::newRow("average 2") << 4 << QSize(1290, 850) << 1.7;
+        QTest::newRow("large") << 5 << QSize(1520, 1000) << 2.0;
+        QTest::newRow("full screen") << 2 << QSize() << 0.0;
+    }
+
+    void windowSizeAtStart()
+    {
+        QFETCH(int, windowSize);
+        QFETCH(QSize, client);
+        QFETCH(double, scale);
+        ProgramFolder folder(windowSize);
+        TForm1 form(folder.dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (client.isEmpty()) {
+            client = form.screen()->availableGeometry().size() - (form.frameGeometry().size() - form.size());
+            scale = std::min(client.width() / 760.0, client.height() / 500.0);
+        }
+        QTRY_COMPARE(form.size(), client);
+        QCOMPARE(CurrentSettings().WindowSize, windowSize);
+        QCOMPARE(form.Image1->geometry(), form.rect());
+        QCOMPARE(form.Image1->picture().size(), client);
+        QCOMPARE(CurrentScale().scaleFactor, scale);
+        form.LeaveSplash();
+        // "New Player" stands at 280 design units, stretched with the window.
+        QCOMPARE(form.button(6)->geometry().left(), int(std::lround(280 * CurrentScale().scaleX)));
+        QVERIFY(form.button(6)->geometry().bottom() < client.height());
+        QDir().mkpath(QStringLiteral(HALVANE_SHOT_DIR));
+        form.grab().save(QStringLiteral(HALVANE_SHOT_DIR "/menu_windowsize%1.png").arg(windowSize));
+    }
+
+    // Registered a second time on a small virtual screen: sizes it cannot
+    // hold start the small window.
+    void windowSizeTooLargeForScreen()
+    {
+        ProgramFolder folder(5);
+        TForm1 form(folder.dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (TFormOptions::WindowSizeChoices(form.screen()->size()).contains(5))
+            QSKIP("the screen holds the large window");
+        QTRY_COMPARE(form.size(), QSize(760, 500));
+        QCOMPARE(CurrentSettings().WindowSize, 1);
+        QCOMPARE(CurrentScale().scaleFactor, 1.0);
+    }
+
+    // The options dialog's size list resizes the window at once.
+    void windowSizeFromOptions()
+    {
+        ProgramFolder folder(3);
+        TForm1 form(folder.dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_COMPARE(form.size(), QSize(990, 650));
+        form.LeaveSplash();
+        QCOMPARE(form.button(6)->geometry().left(), 364); // 280 x 1.3
+
+        // The first entry of the size list is always the small window.
+        QTimer::singleShot(0, [] {
+            auto *options = qobject_cast<TFormOptions *>(QApplication::activeModalWidget());
+            QVERIFY(options);
+            auto *sizes = options->findChild<QComboBox *>(QStringLiteral("ComboBoxWSize"));
+            QVERIFY(sizes);
+            sizes->setCurrentIndex(0);
+            options->close();
+        });
+        form.Button10Click();
+        QCOMPARE(CurrentSettings().WindowSize, 1);
+        QCOMPARE(form.size(), QSize(760, 500));
+        QCOMPARE(form.Image1->picture().size(), QSize(760, 500));
+        QCOMPARE(form.button(6)->geometry().left(), 280);
+        QVERIFY(form.button(6)->isVisible());
     }
 
     void closingAsksOnlyDuringAGame()
