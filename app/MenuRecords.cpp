@@ -14,12 +14,18 @@
 #include "records/codec/PlayerLine.h"
 #include "records/codec/Settings.h"
 #include "records/codec/TopTenLine.h"
+#include "online/ServiceHost.h"
+#include "platform/PackNames.h"
+#include "platform/UrlDownload.h"
 #include "table/CardImages.h"
+#include "table/OwnCursors.h"
+#include "table/PackDownload.h"
 #include "table/Dictionary.h"
 #include "table/PackTableArt.h"
 #include "table/phrases/GameTablePhrases.h"
 #include "table/phrases/MainWindowPhrases.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -170,6 +176,7 @@ void MenuRecords::ShowOptions(TForm1 &form)
     };
     hooks.fontsChanged = [&form] { form.RefreshMenuLook(); };
     hooks.art = &form.tableArt();
+    hooks.download = [&form](const QString &file) { DownloadPackFile(form, file); };
     hooks.speed = [&form] { ShowSpeed(form); };
     // The decor pack lies beside the program or in its parent folder.
     hooks.decorPackAvailable = [&form] {
@@ -179,6 +186,21 @@ void MenuRecords::ShowOptions(TForm1 &form)
     hooks.missingPack = [](const QString &file) { ShowError(Phrase(ph::CantFindFile) + QLatin1Char(' ') + file); };
     TFormOptions dialog(hooks, &form);
     dialog.exec();
+}
+
+void MenuRecords::DownloadPackFile(TForm1 &form, const QString &file)
+{
+    QApplication::setOverrideCursor(form.cursors().cursor(CursorRole::Wait));
+    QString error;
+    const bool ok = DownloadPack(DownloadNumberOf(file), ServiceHost(), [&error](const QString &url, const QString &target) {
+        const UrlDownloadResult result = DownloadUrlToFile(url, target);
+        error = result.error;
+        return result.ok;
+    });
+    QApplication::restoreOverrideCursor();
+    if (!ok)
+        std::fprintf(stderr, "halvane: download of %s failed: %s\n", qPrintable(file), qPrintable(error));
+    form.PlayWave(ok ? "WToMenK" : "WWrongs");
 }
 
 void MenuRecords::ShowSpeed(TForm1 &form)

@@ -30,6 +30,9 @@ public:
     static void ShowHistory(TForm1 &form);
     static void ShowOptions(TForm1 &form);
     static void ShowSpeed(TForm1 &form);
+    // Fetches a pack from the service into the parent folder (wait cursor,
+    // then "WToMenK" or "WWrongs").
+    static void DownloadPackFile(TForm1 &form, const QString &file);
     static void ShowCount(TForm1 &form);
     static void ChangeName(TForm1 &form);
 

@@ -689,7 +689,7 @@ void TForm1::Timer2Timer()
 void TForm1::PlayWave(const char *name)
 {
     if (m_wavePlayer)
-        m_wavePlayer->PlayWave(name, false, true);
+        m_wavePlayer->PlayWave(name, false, CurrentSettings().SoundOn);
 }
 
 bool TForm1::ask(const QString &question)

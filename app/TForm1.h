@@ -138,6 +138,8 @@ public:
     void ApplyCursors();
     // The menu again in the current fonts, pictures and design.
     void RefreshMenuLook();
+    // A signal sound of the window, when sound is on (no wait).
+    void PlayWave(const char *name);
 
 public slots:
     void Image1Click();
@@ -184,7 +186,6 @@ private:
     void StartGameFor(int slot);
     void LayoutMainMenu();
     void DrawSplash();
-    void PlayWave(const char *name);
     void PrepareMusic();
     void ApplyLanguagePictures();
     bool ask(const QString &question);

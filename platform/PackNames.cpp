@@ -135,4 +135,12 @@ QString DownloadFileOf(int which)
     return which >= 1 && which <= 9 ? QString::fromLatin1(files[size_t(which - 1)]) : QString();
 }
 
+int DownloadNumberOf(const QString &file)
+{
+    for (int which = 1; which <= 9; ++which)
+        if (DownloadFileOf(which).compare(file, Qt::CaseInsensitive) == 0)
+            return which;
+    return 0;
+}
+
 } // namespace halvane

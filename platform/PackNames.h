@@ -69,5 +69,7 @@ inline const char *const BuiltInBackground = "FonG";
 
 // The files the options dialog can download, by their button number 1..9.
 QString DownloadFileOf(int which);
+// The download number of a pack file name (case-insensitive), 0 for none.
+int DownloadNumberOf(const QString &file);
 
 } // namespace halvane

@@ -1,6 +1,9 @@
 #include "TFormOptions.h"
 
+#include "platform/ResourcePack.h"
 #include "records/codec/Settings.h"
+#include "table/Balloons.h"
+#include "table/PackDownload.h"
 #include "table/AnimatedPicture.h"
 #include "table/DialogLook.h"
 #include "table/Dictionary.h"
@@ -239,14 +242,12 @@ QWidget *TFormOptions::CardsPage()
     Image1->setMinimumSize(260, 100);
     col->addWidget(Image1);
     auto *downloads = new QHBoxLayout;
-    for (const char *pack : {"A", "B", "C"}) {
-        auto *b = new TVyxCardsButton(Phrase(ph::Download) + QLatin1Char(' ') + QLatin1String(pack), page);
-        const QString file = QStringLiteral("VyxCards06%1.dll").arg(QLatin1String(pack));
-        connect(b, &QPushButton::clicked, this, [this, file] {
-            if (m_hooks.download)
-                m_hooks.download(file);
-        });
-        downloads->addWidget(b);
+    const char *packs[3] = {"A", "B", "C"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const QString pack = QLatin1String(packs[k]);
+        CardDownloadButtons[k] = DownloadButton(Phrase(ph::Download) + QLatin1Char(' ') + pack,
+                                                QStringLiteral("VyxCards06%1.dll").arg(pack), page);
+        downloads->addWidget(CardDownloadButtons[k]);
     }
     col->addLayout(downloads);
     col->addStretch();
@@ -469,12 +470,8 @@ QWidget *TFormOptions::DllPage()
     QVBoxLayout *col = Column(page);
     const char *packs[4] = {"VyxBackG03.dll", "VyxCGraph1.dll", "VyxCVoice3.dll", "VyxCalendar01.dll"};
     for (std::size_t k = 0; k < 4; ++k) {
-        DownloadButtons[k] = new TVyxCardsButton(Phrase(ph::Download) + QLatin1Char(' ') + QLatin1String(packs[k]), page);
-        const QString file = QLatin1String(packs[k]);
-        connect(DownloadButtons[k], &QPushButton::clicked, this, [this, file] {
-            if (m_hooks.download)
-                m_hooks.download(file);
-        });
+        DownloadButtons[k] = DownloadButton(Phrase(ph::Download) + QLatin1Char(' ') + QLatin1String(packs[k]),
+                                            QLatin1String(packs[k]), page);
         col->addWidget(DownloadButtons[k]);
     }
     auto *group = new QGroupBox(Phrase(ph::ReadingRadioList), page);
@@ -550,6 +547,45 @@ void TFormOptions::DesignChanged()
     ApplyLook();
 }
 
+TVyxCardsButton *TFormOptions::DownloadButton(const QString &caption, const QString &file, QWidget *page)
+{
+    auto *b = new TVyxCardsButton(caption, page);
+    b->setObjectName(QStringLiteral("Download_") + file);
+    connect(b, &TVyxCardsButton::mouseEntered, this, [b, file] {
+        ShowBalloon(Phrase(ph::Download), file, QString::fromStdString(CurrentFontSlots()[1].name), b, 0);
+    });
+    connect(b, &TVyxCardsButton::mouseLeft, this, [] { CloseBalloons(); });
+    connect(b, &QPushButton::clicked, this, [this, file] {
+        CloseBalloons();
+        if (m_hooks.download)
+            m_hooks.download(file);
+        RefreshPackButtons();
+    });
+    return b;
+}
+
+void TFormOptions::RefreshPackButtons()
+{
+    const auto refresh = [](TVyxCardsButton *b, const QString &file) {
+        const bool enabled = !PackFilePresent(file);
+        b->setEnabled(enabled);
+        b->setKLightSB(PackButtonLight(enabled));
+    };
+    const char *cards[3] = {"A", "B", "C"};
+    for (std::size_t k = 0; k < 3; ++k)
+        refresh(CardDownloadButtons[k], QStringLiteral("VyxCards06%1.dll").arg(QLatin1String(cards[k])));
+    const char *packs[4] = {"VyxBackG03.dll", "VyxCGraph1.dll", "VyxCVoice3.dll", "VyxCalendar01.dll"};
+    for (std::size_t k = 0; k < 4; ++k)
+        refresh(DownloadButtons[k], QLatin1String(packs[k]));
+
+    const bool decor = Fire(m_hooks.decorPackAvailable);
+    for (QCheckBox *box : {CheckBoxD1, CheckBoxD2}) {
+        box->setEnabled(decor);
+        if (!decor)
+            box->setChecked(false); // the setting follows through the box's handler
+    }
+}
+
 void TFormOptions::ResetDesigns()
 {
     Settings &s = CurrentSettings();
@@ -601,10 +637,8 @@ void TFormOptions::LoadControls()
     ComboBoxD3->setCurrentIndex(s.PurpleDialogs ? 3 : s.DialogDesign == 1 ? 1 : s.DialogDesign == 3 ? 2 : 0);
     CheckBoxD1->setChecked(s.SaluteButtons);
     CheckBoxD2->setChecked(s.SaluteCards);
-    const bool decor = Fire(m_hooks.decorPackAvailable);
-    CheckBoxD1->setEnabled(decor);
-    CheckBoxD2->setEnabled(decor);
     m_loading = false;
+    RefreshPackButtons();
     UpdateBackModes();
     UpdateGameOptions();
     UpdateFontControls();

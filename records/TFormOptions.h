@@ -48,6 +48,7 @@ public:
     QComboBox *ComboBoxWSize = nullptr, *ComboBoxLan = nullptr;
     // Cards, Decks
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr;
+    std::array<TVyxCardsButton *, 3> CardDownloadButtons{}; // packs A, B, C
     ImageControl *Image1 = nullptr;
     std::array<QRadioButton *, 3> RadioGroup2{};
     // Game
@@ -76,6 +77,9 @@ public:
 
     // Draws the four preview cards.
     void DrawPreview();
+    // A download button is enabled (and undimmed) only while its pack is
+    // nowhere to be found; the salute boxes need the decor pack.
+    void RefreshPackButtons();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -100,6 +104,8 @@ private:
     void UpdateBackgroundControls();
     void DesignChanged();
     void ResetDesigns();
+    // A download button for a pack file: balloon on hover, download on click.
+    TVyxCardsButton *DownloadButton(const QString &caption, const QString &file, QWidget *page);
     bool Fire(const std::function<bool()> &hook) const { return hook ? hook() : true; }
     void Fire(const std::function<void()> &hook) const
     {

@@ -1,5 +1,8 @@
 #include "app/MemberCaption.h"
+#include "app/MenuRecords.h"
 #include "app/TForm1.h"
+#include "platform/ResourcePack.h"
+#include "tests/platform/TinyHttpServer.h"
 #include "table/ImageControl.h"
 #include "table/TVyxCardsButton.h"
 #include "table/WavePlayer.h"
@@ -242,6 +245,38 @@ private slots:
         QCOMPARE(form.Image1->picture().size(), QSize(760, 500));
         QCOMPARE(form.button(6)->geometry().left(), 280);
         QVERIFY(form.button(6)->isVisible());
+    }
+
+    // A pack comes from the service's download folder into the parent folder;
+    // the window answers with "WToMenK", or "WWrongs" when the service fails.
+    void packDownloadFromTheService()
+    {
+        TinyHttpServer server;
+        server.answer("/downloads/zazer/cards/VyxBackG03.dll",
+                      "HTTP/1.1 200 OK\r\nContent-Length: 4\r\nConnection: close\r\n\r\nMZ!!");
+        qputenv("HALVANE_SERVICE_HOST", server.host().toLatin1());
+        QTemporaryDir root;
+        QDir(root.path()).mkpath(QStringLiteral("game"));
+        const PackSearch saved = CurrentPackSearch();
+        CurrentPackSearch().currentDir = root.filePath(QStringLiteral("game"));
+        TForm1 form(root.filePath(QStringLiteral("game")));
+        RecordingWavePlayer sounds;
+        form.setWavePlayer(&sounds);
+
+        MenuRecords::DownloadPackFile(form, QStringLiteral("VyxBackG03.dll"));
+        QFile pack(root.filePath(QStringLiteral("VyxBackG03.dll")));
+        QVERIFY(pack.open(QIODevice::ReadOnly));
+        QCOMPARE(pack.readAll(), QByteArray("MZ!!"));
+        QCOMPARE(sounds.calls.back().name, std::string("WToMenK"));
+
+        MenuRecords::DownloadPackFile(form, QStringLiteral("VyxCGraph1.dll")); // the service has none
+        QVERIFY(!QFile::exists(root.filePath(QStringLiteral("VyxCGraph1.dll"))));
+        QCOMPARE(sounds.calls.back().name, std::string("WWrongs"));
+        QCOMPARE(server.requested, (QList<QByteArray>{"/downloads/zazer/cards/VyxBackG03.dll",
+                                                      "/downloads/zazer/cards/VyxCGraph1.dll"}));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        CurrentPackSearch() = saved;
+        qunsetenv("HALVANE_SERVICE_HOST");
     }
 
     void closingAsksOnlyDuringAGame()

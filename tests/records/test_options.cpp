@@ -2,6 +2,7 @@
 // rules of the pages (window sizes by screen, back modes, the GIF box, the
 // fallbacks of missing packs) and the page remembered for the run.
 
+#include "platform/ResourcePack.h"
 #include "records/TFormOptions.h"
 #include "records/codec/Settings.h"
 #include "table/FontSlots.h"
@@ -12,6 +13,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace halvane;
@@ -133,6 +137,51 @@ private slots:
         QCOMPARE(dialog.ComboBoxD3->currentIndex(), 0);
         QCOMPARE(missing, QStringList{QStringLiteral("VyxCGraph1.dll")});
         QVERIFY(!dialog.CheckBoxD1->isEnabled());
+    }
+
+    // Download buttons are live only while their pack is nowhere to be found;
+    // a download that brings the pack turns its button off at once.
+    void packButtons()
+    {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath(QStringLiteral("game"));
+        const QString parent = root.path() + QLatin1Char('/');
+        const PackSearch saved = CurrentPackSearch();
+        CurrentPackSearch().currentDir = parent + QStringLiteral("game");
+        auto touch = [](const QString &path) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write("MZ") == 2;
+        };
+        QVERIFY(touch(parent + QStringLiteral("game/VyxCards06B.dll"))); // beside the program
+        QVERIFY(touch(parent + QStringLiteral("VyxCVoice3.dll")));       // in the parent folder
+
+        CurrentSettings().SaluteButtons = true;
+        CurrentSettings().SaluteCards = true;
+        QStringList asked;
+        OptionsHooks hooks;
+        hooks.decorPackAvailable = [] { return false; };
+        hooks.download = [&](const QString &file) {
+            asked << file;
+            touch(parent + file); // the download saves to the parent folder
+        };
+        TFormOptions dialog(hooks);
+        const auto live = [](TVyxCardsButton *b) { return b->isEnabled() && b->kLightSB() == 0; };
+        const auto dimmed = [](TVyxCardsButton *b) { return !b->isEnabled() && b->kLightSB() == 50; };
+        QVERIFY(live(dialog.CardDownloadButtons[0]));
+        QVERIFY(dimmed(dialog.CardDownloadButtons[1]));
+        QVERIFY(live(dialog.CardDownloadButtons[2]));
+        QVERIFY(live(dialog.DownloadButtons[0]));   // backgrounds
+        QVERIFY(dimmed(dialog.DownloadButtons[2])); // voices
+        // The salute boxes need the decor pack: off and unchecked without it.
+        QVERIFY(!dialog.CheckBoxD1->isEnabled() && !dialog.CheckBoxD1->isChecked());
+        QVERIFY(!CurrentSettings().SaluteButtons && !CurrentSettings().SaluteCards);
+
+        dialog.DownloadButtons[0]->click();
+        QCOMPARE(asked, QStringList{QStringLiteral("VyxBackG03.dll")});
+        QVERIFY(dimmed(dialog.DownloadButtons[0]));
+        dialog.DownloadButtons[0]->click(); // a disabled button downloads nothing
+        QCOMPARE(asked.size(), 1);
+        CurrentPackSearch() = saved;
     }
 
     void designsWithThePack()
