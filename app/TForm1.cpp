@@ -296,14 +296,8 @@ void TForm1::ApplyLanguage(bool optionsDialogToo)
 // (Japanese and Korean use the English ones); the splash shows neither.
 void TForm1::ApplyLanguagePictures()
 {
-    if (SplashShown)
-        return;
-    const QImage caption = LanguagePicture(QStringLiteral("Cap"), LanguageIndex());
-    if (!caption.isNull())
-        ImCaption->setPicture(caption);
-    const QImage banner = LanguagePicture(NetGame ? QStringLiteral("Net__") : QStringLiteral("Elite"), LanguageIndex());
-    if (!banner.isNull())
-        ImElite->setPicture(banner);
+    if (MenuShown)
+        m_menuSurroundings->Show(NetGame);
 }
 
 // The menu tune is loaded once, at the first paint, and plays when music is on.

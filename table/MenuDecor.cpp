@@ -2,6 +2,7 @@
 
 #include "Dictionary.h"
 #include "ImageControl.h"
+#include "LanguagePictures.h"
 #include "OwnCursors.h"
 #include "RecolourPng.h"
 #include "ScaleState.h"
@@ -75,7 +76,7 @@ void MenuDecor::DrawLanguageCaption()
     if (!m_c.caption)
         return;
     m_c.caption->setGeometry(PlaceX(180, 400), PlaceY(12, 70), Scaled(400), Scaled(70));
-    drawPictureOver(m_c.caption, m_art.picture(QStringLiteral("Cap") + LanguageCode(LanguageIndex())),
+    drawPictureOver(m_c.caption, m_art.picture(LanguagePictureName(QStringLiteral("Cap"), LanguageIndex())),
                     CurrentSettings().CaptionColour);
     m_c.caption->show();
 }
@@ -85,7 +86,8 @@ void MenuDecor::DrawModeBanner(bool networkGame)
     if (!m_c.banner)
         return;
     m_c.banner->setGeometry(PlaceX(205, 350), PlaceY(183, 40), Scaled(350), Scaled(40));
-    const QString name = (networkGame ? QStringLiteral("Net__") : QStringLiteral("Elite")) + LanguageCode(LanguageIndex());
+    const QString name =
+        LanguagePictureName(networkGame ? QStringLiteral("Net__") : QStringLiteral("Elite"), LanguageIndex());
     drawPictureOver(m_c.banner, m_art.picture(name), CurrentSettings().CaptionColour);
     m_c.banner->show();
 }

@@ -82,6 +82,14 @@ private slots:
             QCOMPARE(flag.size(), QSize(100, 68));
         }
         QCOMPARE(LanguagePicture("Cap", 8), LanguagePicture("Cap", 0));
+        // Each of the eight lettered languages has pictures of its own words,
+        // sized for the menu's caption (400 x 70) and banner (350 x 40).
+        for (const char *base : {"Cap", "Elite", "Net__"})
+            for (int language = 1; language < 8; ++language)
+                QVERIFY2(LanguagePicture(base, language) != LanguagePicture(base, 0),
+                         qPrintable(LanguagePictureName(base, language)));
+        QCOMPARE(LanguagePicture("Cap", 1).size(), QSize(400, 70));
+        QCOMPARE(LanguagePicture("Elite", 1).size(), QSize(350, 40));
         QVERIFY(BigFlag(8) != BigFlag(0));
         QVERIFY(BigFlag(9) != BigFlag(8));
     }

@@ -831,11 +831,8 @@ void WriteDecor(AssetWriter &out)
 
     out.png(QStringLiteral("PngMenu1"), menuPicture(QColor(250, 220, 140), false));
     out.png(QStringLiteral("PngMenu2"), menuPicture(QColor(230, 180, 255), true));
-    for (const char *code : LanguageCodes) {
-        out.png(QStringLiteral("Cap") + QLatin1String(code), titleWord(300, 60, QStringLiteral("Halvane"), Gold));
-        out.png(QStringLiteral("Elite") + QLatin1String(code), titleWord(200, 40, QStringLiteral("Elite"), QColor(230, 60, 60)));
-        out.png(QStringLiteral("Net__") + QLatin1String(code), titleWord(200, 40, QStringLiteral("Network"), QColor(80, 160, 255)));
-    }
+    // The lettered language pictures ("Cap", "Elite", "Net__" + code) come
+    // from the language art tool, in each language's own words.
 
     // Cursors: PNG files of 32 x 32 pixels; the wait cursor is a strip of eight frames.
     out.raw(QStringLiteral("CURSOR"), QStringLiteral("CURARROW.png"), EncodeImage(arrowCursor(false), "PNG"));
