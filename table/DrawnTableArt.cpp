@@ -6,6 +6,7 @@
 
 #include <tuple>
 #include <QPainterPath>
+#include <QTransform>
 #include <QRadialGradient>
 
 namespace halvane {
@@ -80,24 +81,16 @@ QImage HandMark(bool down)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath arrow;
-    if (down) {
-        arrow.moveTo(10, 29);
-        arrow.lineTo(1, 15);
-        arrow.lineTo(6, 15);
-        arrow.lineTo(6, 1);
-        arrow.lineTo(14, 1);
-        arrow.lineTo(14, 15);
-        arrow.lineTo(19, 15);
-    } else {
-        arrow.moveTo(10, 1);
-        arrow.lineTo(19, 15);
-        arrow.lineTo(14, 15);
-        arrow.lineTo(14, 29);
-        arrow.lineTo(6, 29);
-        arrow.lineTo(6, 15);
-        arrow.lineTo(1, 15);
-    }
+    arrow.moveTo(10, 1);
+    arrow.lineTo(19, 15);
+    arrow.lineTo(14, 15);
+    arrow.lineTo(14, 29);
+    arrow.lineTo(6, 29);
+    arrow.lineTo(6, 15);
+    arrow.lineTo(1, 15);
     arrow.closeSubpath();
+    if (down) // the same arrow turned upside down in its 30-pixel box
+        arrow = QTransform(1, 0, 0, -1, 0, 30).map(arrow);
     p.setPen(QPen(QColor(90, 40, 0), 1.2));
     p.setBrush(QColor(255, 190, 60));
     p.drawPath(arrow);

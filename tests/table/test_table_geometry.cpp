@@ -1,6 +1,8 @@
 #include "table/ScaleState.h"
 #include "table/TableGeometry.h"
 
+#include "FixedScale.h"
+
 #include <QTest>
 
 using namespace halvane;
@@ -21,17 +23,6 @@ ScaleState FullScreen()
     return s;
 }
 
-ScaleState Fixed(int windowSize, double factor, int w, int h, int cardWidth, int cardHeight)
-{
-    ScaleState s;
-    s.windowSize = windowSize;
-    s.clientWidth = w;
-    s.clientHeight = h;
-    s.scaleX = s.scaleY = s.scaleFactor = factor;
-    s.cardWidth = cardWidth;
-    s.cardHeight = cardHeight;
-    return s;
-}
 } // namespace
 
 class TestTableGeometry : public QObject

@@ -18,21 +18,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FixedScale.h"
+
 using namespace halvane;
 
 namespace {
-ScaleState Fixed(int windowSize, double factor, int w, int h, int cardWidth, int cardHeight)
-{
-    ScaleState s;
-    s.windowSize = windowSize;
-    s.clientWidth = w;
-    s.clientHeight = h;
-    s.scaleX = s.scaleY = s.scaleFactor = factor;
-    s.cardWidth = cardWidth;
-    s.cardHeight = cardHeight;
-    s.faceFormat = windowSize == 1 ? 1 : 0;
-    return s;
-}
 
 // Deal 3 of a game, the fourth trick: seats 1 and 2 have played, seat 3 is to play.
 TableView MidDeal()
