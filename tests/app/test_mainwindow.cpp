@@ -11,6 +11,7 @@
 #include "records/TFormOptions.h"
 #include "records/codec/ClubStore.h"
 #include "records/codec/Settings.h"
+#include "table/CardImages.h"
 #include "table/ScaleState.h"
 
 #include <QApplication>
@@ -245,6 +246,42 @@ private slots:
         QCOMPARE(form.Image1->picture().size(), QSize(760, 500));
         QCOMPARE(form.button(6)->geometry().left(), 280);
         QVERIFY(form.button(6)->isVisible());
+    }
+
+    // Card set, back set and background chosen in the options dialog are
+    // loaded from the packs at once.
+    void picturesFromOptions()
+    {
+        const PackSearch saved = CurrentPackSearch();
+        CurrentPackSearch().programDir = QStringLiteral(HALVANE_PROGRAM_DIR);
+        ProgramFolder folder(1);
+        TForm1 form(folder.dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(!CurrentCardImages().faces[36].isNull());
+        form.LeaveSplash();
+        const CardImageCache before = CurrentCardImages();
+
+        QTimer::singleShot(0, [] {
+            auto *options = qobject_cast<TFormOptions *>(QApplication::activeModalWidget());
+            QVERIFY(options);
+            options->ComboBox1->setCurrentIndex(2);   // a face set from pack A
+            options->ComboBox2->setCurrentIndex(3);   // a back set from pack B
+            options->ComboBoxBG1->setCurrentIndex(3); // a background from the background pack
+            options->ComboBoxBG2->setCurrentIndex(1);
+            options->close();
+        });
+        form.Button10Click();
+        // Nothing fell back to the built-in pictures: the packs were found.
+        QCOMPARE(CurrentSettings().CardSet, 2);
+        QCOMPARE(CurrentSettings().BackSet, 3);
+        QCOMPARE(CurrentSettings().BackgroundPicture, 4);
+        QCOMPARE(CurrentSettings().BackgroundColour, 1);
+        const CardImageCache &after = CurrentCardImages();
+        QVERIFY(after.faces[36] != before.faces[36]);
+        QVERIFY(after.backs[after.currentBack] != before.backs[before.currentBack]);
+        QVERIFY(!after.background.isNull() && after.background != before.background);
+        CurrentPackSearch() = saved;
     }
 
     // A pack comes from the service's download folder into the parent folder;
