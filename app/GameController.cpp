@@ -4,10 +4,12 @@
 
 #include "TForm1.h"
 #include "TestSwitch.h"
+#include "ThinkingWait.h"
 #include "core/Cp1251.h"
 #include "records/codec/Settings.h"
 #include "table/GameTable.h"
 #include "table/ImageControl.h"
+#include "table/OwnCursors.h"
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
 #include "table/TVyxCardsButton.h"
@@ -42,13 +44,18 @@ GameController::GameController(TForm1 &form, const TableArt &art, QObject *paren
       m_form(form),
       m_table(std::make_unique<GameTable>(ControlsOf(form), art)),
       m_view(std::make_unique<WindowGameView>(form, *m_table)),
-      m_flow(std::make_unique<GameFlow>(*m_view, m_noSteps))
+      m_flow(std::make_unique<GameFlow>(*m_view, m_noSteps)),
+      m_cursors(&form.cursors())
 {
     m_flow->SetSeat(1, &m_computer1);
     m_flow->SetSeat(2, &m_computer2);
     m_flow->SetSeat(3, &m_local);
-    for (ComputerSeat *seat : {&m_computer1, &m_computer2})
-        seat->SetProgress([this](int percent) { m_view->ThinkingFrame(percent); });
+    m_thinking = new ThinkingWait([this](int percent) { m_view->ThinkingFrame(percent); }, this);
+    m_thinking->SetCursors(m_cursors);
+    for (ComputerSeat *seat : {&m_computer1, &m_computer2}) {
+        seat->SetProgress([this](int percent) { m_thinking->Report(percent); });
+        seat->SetRunner([this](int cardsHeld, const std::function<void()> &decide) { m_thinking->Run(cardsHeld, decide); });
+    }
     m_local.SetAskOrder([this](const OrderChoices &open) { return AskOrderWithDialog(open); });
     m_switch = new TestSwitch([this] { m_flow->ToggleOpenHands(); }, this);
     m_switch->Watch(form.findChild<QObject *>(QStringLiteral("BitBtn1")));
@@ -108,6 +115,8 @@ void GameController::StartGame(int playerSlot)
     setup.Options.orderedKing = settings.OrderedKing;
     setup.Options.playEralash = settings.PlayEralash;
     setup.Options.longGame = settings.LongGame;
+    m_handCursor = CursorRole::Arrow;
+    SetCursorRole(m_form.ImageCards[3], m_handCursor);
     m_flow->StartGame(setup, player);
 }
 
@@ -119,7 +128,11 @@ void GameController::AbandonGame(int)
 
 void GameController::Timer1Timer()
 {
+    // A sound played to its end keeps the window's timers firing; the table
+    // must stand still until it is over.
     if (m_form.MenuShown || m_form.SplashShown || !m_flow->State().GameRunning)
+        return;
+    if (m_wave && m_wave->IsWaiting())
         return;
     m_flow->Heartbeat();
 }
@@ -154,7 +167,24 @@ void GameController::ImageCards3MouseMove(QPoint position)
     const GameFlowState &s = m_flow->State();
     const int slot = s.GameRunning ? m_table->HandSlotAt(3, s.hand(3), position) : 0;
     const bool legal = slot != 0 && m_flow->Legality(3, slot) == Legality::Legal;
-    m_form.ImageCards[3]->setCursor(legal ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    const CursorRole role = legal ? CursorRole::Hand : CursorRole::Arrow;
+    // Only a change of role touches the cursors (the pointer moves often).
+    if (role != m_handCursor) {
+        m_handCursor = role;
+        SetCursorRole(m_form.ImageCards[3], role);
+    }
+}
+
+void GameController::SetCursors(OwnCursors *cursors)
+{
+    m_cursors = cursors ? cursors : &m_form.cursors();
+    m_thinking->SetCursors(m_cursors);
+}
+
+void GameController::SetCursorRole(QWidget *widget, CursorRole role)
+{
+    if (m_cursors)
+        m_cursors->apply(widget, role);
 }
 
 void GameController::OpponentHandMouseUp(int seat, Qt::MouseButton button, QPoint position)

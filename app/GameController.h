@@ -13,6 +13,7 @@
 #include "core/GameEndSteps.h"
 #include "core/GameFlow.h"
 #include "core/LocalSeat.h"
+#include "table/OwnCursors.h"
 
 #include <functional>
 #include <memory>
@@ -20,9 +21,11 @@
 namespace halvane {
 
 class GameTable;
+class OwnCursors;
 class TableArt;
 class TForm1;
 class TestSwitch;
+class ThinkingWait;
 class WavePlayer;
 
 class GameController : public QObject
@@ -41,11 +44,15 @@ public:
     void SetEndSteps(GameEndSteps *steps);
     // Replaces the order dialog (tests answer it themselves).
     void SetAskOrder(AskOrder ask);
+    // The program's cursors by role (own or system by the OwnCursor setting);
+    // the window's own set unless replaced.
+    void SetCursors(OwnCursors *cursors);
 
     GameFlow &Flow() { return *m_flow; }
     GameTable &Table() { return *m_table; }
     WindowGameView &View() { return *m_view; }
     TestSwitch &Switch() { return *m_switch; }
+    ThinkingWait &Thinking() { return *m_thinking; }
 
     // The table input, as the window's handlers call it (positions inside the control).
     void ImageCards3MouseUp(Qt::MouseButton button, QPoint position);
@@ -61,6 +68,7 @@ private:
     int AskOrderWithDialog(const OrderChoices &open);
     // The played card lying under a point of the trick area, if any.
     Card TrickCardAt(QPoint position) const;
+    void SetCursorRole(QWidget *widget, CursorRole role);
 
     TForm1 &m_form;
     std::unique_ptr<GameTable> m_table;
@@ -72,7 +80,10 @@ private:
     ComputerSeat m_computer2;
     LocalSeat m_local;
     TestSwitch *m_switch = nullptr;
+    ThinkingWait *m_thinking = nullptr;
     WavePlayer *m_wave = nullptr;
+    OwnCursors *m_cursors = nullptr;
+    CursorRole m_handCursor = CursorRole::Arrow; // the own hand's role now
     SpeakCard m_speak;
 };
 

@@ -162,8 +162,6 @@ void WindowGameView::ThinkingFrame(int percent)
         return;
     }
     m_table.ThinkingFrame(percent);
-    // Let the frame show while the search goes on; user input waits for the move.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void WindowGameView::LeaveTable()

@@ -60,6 +60,7 @@ int main(int argc, char *argv[])
     // club's end-of-game records.
     halvane::GameController game(window, window.tableArt());
     game.SetWavePlayer(&signalPlayer);
+    game.SetCursors(&window.cursors());
     halvane::CardVoice voice(soundChannel, window.ProgramFolder);
     game.SetSpeakCard([&voice](halvane::Card card, bool wait) { return voice.SpeakCard(card, wait); });
     halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer);

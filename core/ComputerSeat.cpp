@@ -10,10 +10,21 @@ void ComputerSeat::Done() const
         m_progress(-1);
 }
 
+void ComputerSeat::Run(int cardsHeld, const std::function<void()> &decide)
+{
+    if (m_runner)
+        m_runner(cardsHeld, decide);
+    else
+        decide();
+}
+
 int ComputerSeat::TakeCard(const GameFlowState &state, int seat)
 {
     const auto legal = state.Deal.LegalSlots(seat);
-    const MoveChoice choice = m_player.EvaluateMove(MovePosition::Of(state.Deal, seat), m_progress);
+    // The decision works on its own copy of the position.
+    const MovePosition position = MovePosition::Of(state.Deal, seat);
+    MoveChoice choice;
+    Run(position.hand.cardsLeft, [&] { choice = m_player.EvaluateMove(position, m_progress); });
     Done();
     if (choice.slot >= 1 && choice.slot <= HandSlotsUsed && legal[choice.slot])
         return choice.slot;
@@ -27,7 +38,10 @@ int ComputerSeat::TakeCard(const GameFlowState &state, int seat)
 
 int ComputerSeat::TakeOrder(const GameFlowState &state, int seat, const OrderChoices &open)
 {
-    const int choice = m_player.ChooseOrder(state.Deal, seat, state.Game.orderedSets[seat - 1], m_progress);
+    const DealState deal = state.Deal;
+    const OrderedSet ordered = state.Game.orderedSets[seat - 1];
+    int choice = 0;
+    Run(deal.hands[size_t(seat - 1)].cardsLeft, [&] { choice = m_player.ChooseOrder(deal, seat, ordered, m_progress); });
     Done();
     if (choice >= 1 && choice <= 8 && open[choice])
         return choice;

@@ -138,6 +138,8 @@ private Q_SLOTS:
     void endOfGameSteps_data();
     void endOfGameSteps();
     void abandonedGameStops();
+    void decisionsGoThroughTheRunner_data();
+    void decisionsGoThroughTheRunner();
 };
 
 void TestGameFlow::wholeGame_data()
@@ -461,6 +463,55 @@ void TestGameFlow::abandonedGameStops()
     QCOMPARE(t.cardsPlayed(), played);
     QVERIFY(!t.state().GameRunning);
     QVERIFY(t.steps.steps.empty());
+}
+
+void TestGameFlow::decisionsGoThroughTheRunner_data()
+{
+    QTest::addColumn<bool>("ordered");
+    QTest::newRow("fixed order") << false;
+    QTest::newRow("ordered") << true;
+}
+
+void TestGameFlow::decisionsGoThroughTheRunner()
+{
+    QFETCH(bool, ordered);
+    Table t;
+    // The window's runner lets the window's events in while the search runs:
+    // a heartbeat or a click arriving then must find the flow busy.
+    std::vector<int> held;
+    int cardsDuring = -1;
+    std::vector<int> progress;
+    t.computer2.SetProgress([&progress](int p) { progress.push_back(p); });
+    t.computer2.SetRunner([&](int cardsHeld, const std::function<void()> &decide) {
+        held.push_back(cardsHeld);
+        const int before = t.cardsPlayed();
+        t.flow.Heartbeat();
+        t.flow.Button7Click();
+        cardsDuring = t.cardsPlayed() - before;
+        decide();
+    });
+    GameSetup setup;
+    setup.Options.orderedKing = ordered;
+    // Kon 1, deal 1: seat 2 leads (and orders in ordered play).
+    t.flow.StartGame(setup, PlayerRecord{"P", 0, 0, 6});
+    t.flow.Button7Click();
+    if (ordered) {
+        QCOMPARE(held, std::vector<int>{10});
+        QVERIFY(!t.state().OrderPending);
+        QVERIFY(t.state().Deal.contract >= 1);
+        t.flow.Heartbeat();
+    } else {
+        t.flow.Heartbeat();
+    }
+    QCOMPARE(t.cardsPlayed(), 1);
+    QCOMPARE(held.back(), 10);
+    QCOMPARE(int(held.size()), ordered ? 2 : 1);
+    QCOMPARE(cardsDuring, 0);
+    QCOMPARE(t.state().hand(2).cardsLeft, 9);
+    // The search reported its samples and the seat closed the frame afterwards.
+    QVERIFY(progress.size() >= 2);
+    QCOMPARE(progress.back(), -1);
+    QCOMPARE(*std::max_element(progress.begin(), progress.end()), 100);
 }
 
 QTEST_APPLESS_MAIN(TestGameFlow)

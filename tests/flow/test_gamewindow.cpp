@@ -7,12 +7,14 @@
 #include "app/GameController.h"
 #include "app/TForm1.h"
 #include "app/TestSwitch.h"
+#include "app/ThinkingWait.h"
 #include "records/codec/ClubFile.h"
 #include "records/codec/ClubStore.h"
 #include "records/codec/Settings.h"
 #include "table/DrawnTableArt.h"
 #include "table/GameTable.h"
 #include "table/ImageControl.h"
+#include "table/OwnCursors.h"
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
 #include "table/TVyxCardsButton.h"
@@ -27,8 +29,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <map>
+#include <thread>
 
 using namespace halvane;
 
@@ -47,6 +51,49 @@ int Colours(const QImage &image, QRect area = QRect())
     return int(seen.size());
 }
 
+// Pixels of the progress bar's two fills on the contract panel.
+int BarPixels(const QImage &panel)
+{
+    const QRect bar(Scaled(20), Scaled(125), Scaled(70), Scaled(15));
+    int n = 0;
+    for (int y = bar.top(); y <= bar.bottom(); ++y)
+        for (int x = bar.left(); x <= bar.right(); ++x) {
+            const QRgb c = panel.pixel(x, y) & 0xFFFFFF;
+            if (c == 0xFFFFC8 || c == 0xFFC8C8)
+                ++n;
+        }
+    return n;
+}
+
+// Whether the cursor is one of the role's own frames.
+bool IsOwnFrame(const QCursor &cursor, const OwnCursors &cursors, CursorRole role)
+{
+    if (cursor.shape() != Qt::BitmapCursor)
+        return false;
+    const QImage shown = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    for (const CursorFrame &f : cursors.frames(role))
+        if (f.image.convertToFormat(QImage::Format_ARGB32) == shown)
+            return true;
+    return false;
+}
+
+// A wave player that can be told it is inside a sound played to its end.
+struct WaitingWavePlayer : RecordingWavePlayer {
+    bool waiting = false;
+    bool IsWaiting() const override { return waiting; }
+};
+
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 // Fresh club files in the program folder, as the installation leaves them.
 struct FreshClub {
     explicit FreshClub(const QString &folder)
@@ -61,7 +108,7 @@ struct Window {
     QTemporaryDir dir;
     FreshClub club{dir.path()};
     TForm1 form{dir.path()};
-    RecordingWavePlayer wave;
+    WaitingWavePlayer wave;
     DrawnTableArt art;
     GameController game{form, art};
     std::vector<Card> spoken;
@@ -144,6 +191,11 @@ private Q_SLOTS:
     void wholeGameByClicks();
     void tableInput();
     void testSwitch();
+    void heartbeatWaitsForSound();
+    void thinkingKeepsWindowPainting_data();
+    void thinkingKeepsWindowPainting();
+    void handCursor_data();
+    void handCursor();
 };
 
 void TestGameWindow::wholeGameByClicks_data()
@@ -187,6 +239,8 @@ void TestGameWindow::wholeGameByClicks()
         if (captions.isEmpty() || captions.back() != caption)
             captions << caption;
         const GameFlowState &s = w.state();
+        // Between the computer's decisions no progress bar stays on the panel.
+        QCOMPARE(BarPixels(w.form.ImageKon->picture()), 0);
         if (w.clickable(7)) {
             QTest::mouseClick(w.button(7), Qt::LeftButton);
         } else if (w.clickable(8)) {
@@ -252,14 +306,9 @@ void TestGameWindow::tableInput()
     QTest::mouseClick(w.form.ImageCards[1], Qt::RightButton, {}, QPoint(5, 20));
     QCOMPARE(int(w.spoken.size()), 2);
 
-    // The pointer: hand over a legal card, arrow over an illegal one.
     const int legal = w.slotWhere(true);
-    QTest::mouseMove(w.form.ImageCards[3], w.pointOnSlot(legal));
-    QCOMPARE(w.form.ImageCards[3]->cursor().shape(), Qt::PointingHandCursor);
     const int illegal = w.slotWhere(false);
     if (illegal) {
-        QTest::mouseMove(w.form.ImageCards[3], w.pointOnSlot(illegal));
-        QCOMPARE(w.form.ImageCards[3]->cursor().shape(), Qt::ArrowCursor);
         const auto waves = w.wave.calls.size();
         QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(illegal));
         QCOMPARE(w.state().hand(3).cardsLeft, 10);
@@ -326,6 +375,173 @@ void TestGameWindow::testSwitch()
     w.form.QuitClick();
     QTest::mouseClick(w.button(6), Qt::LeftButton);
     QVERIFY(!w.state().OpenHands);
+}
+
+void TestGameWindow::heartbeatWaitsForSound()
+{
+    Window w;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    // Kon 1, deal 1: the computer in seat 2 leads as soon as the heartbeat lets it.
+    w.wave.waiting = true;
+    QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QVERIFY(w.form.Timer1->isActive());
+    QTest::qWait(40); // many 1 ms ticks
+    w.game.Timer1Timer();
+    QCOMPARE(w.state().hand(2).cardsLeft, 10);
+    QCOMPARE(w.state().Turn, 2);
+    w.wave.waiting = false;
+    QTRY_COMPARE(w.state().hand(2).cardsLeft, 9);
+}
+
+void TestGameWindow::thinkingKeepsWindowPainting_data()
+{
+    QTest::addColumn<bool>("own");
+    QTest::newRow("own cursors") << true;
+    QTest::newRow("system cursors") << false;
+}
+
+void TestGameWindow::thinkingKeepsWindowPainting()
+{
+    QFETCH(bool, own);
+    Window w;
+    int asked = 0;
+    w.form.setConfirm([&asked](const QString &) {
+        ++asked;
+        return false; // stay
+    });
+    CurrentSettings().OwnCursor = own;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    const QImage panelBefore = w.form.ImageKon->picture();
+    QCOMPARE(BarPixels(panelBefore), 0);
+
+    ThinkingWait &thinking = w.game.Thinking();
+    PaintCounter counter;
+    w.form.ImageKon->installEventFilter(&counter);
+    int ticks = 0;
+    int mostBar = 0;
+    int lastBar = 0;
+    bool waitCursor = true;
+    bool clicked = false;
+    QImage shot;
+    QTimer probe;
+    probe.setInterval(3);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!thinking.Running())
+            return;
+        ++ticks;
+        const int bar = BarPixels(w.form.ImageKon->picture());
+        mostBar = std::max(mostBar, bar);
+        lastBar = bar;
+        const QCursor *c = QGuiApplication::overrideCursor();
+        waitCursor = waitCursor && c &&
+                     (own ? IsOwnFrame(*c, w.form.cursors(), CursorRole::Wait) : c->shape() == Qt::WaitCursor);
+        if (!clicked && bar > 0) {
+            clicked = true;
+            shot = w.form.grab().toImage();
+            // A person clicks "To Begin" and closes the window meanwhile: neither may happen now.
+            QTest::mouseClick(w.button(7), Qt::LeftButton);
+            w.form.close();
+        }
+    });
+    probe.start();
+    // A search of the computer's, as the seats run it: progress from the worker thread.
+    thinking.Run(10, [&thinking] {
+        for (int i = 1; i <= 10; ++i) {
+            thinking.Report(i * 10);
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        }
+    });
+    probe.stop();
+    QVERIFY(!thinking.Running());
+    QVERIFY2(ticks >= 10, "timers stood still during the search");
+    QVERIFY2(counter.paints > 0, "the contract panel was not repainted during the search");
+    QVERIFY2(mostBar > 0, "no progress bar on the contract panel");
+    QVERIFY(lastBar >= mostBar * 9 / 10); // the bar only grows
+    QVERIFY(waitCursor);
+    QVERIFY(clicked);
+    QCOMPARE(w.state().StartButtonState, 1); // the click was dropped
+    QVERIFY(w.form.isVisible());
+    QCOMPARE(asked, 0); // the close request waits for the decision
+    QVERIFY(!QGuiApplication::overrideCursor());
+    // The bar stands at 100 % until the seat reports the end; then the panel is as before.
+    QVERIFY(BarPixels(w.form.ImageKon->picture()) > 0);
+    thinking.Report(-1);
+    QCOMPARE(BarPixels(w.form.ImageKon->picture()), 0);
+    QCOMPARE(w.form.ImageKon->picture(), panelBefore);
+    QTRY_COMPARE(asked, 1); // now the window asks whether to leave
+    QVERIFY(w.form.isVisible());
+
+    // What a person saw: the bar on the panel while the computer thinks.
+    QVERIFY(!shot.isNull());
+    const QString dir = QStringLiteral(HALVANE_PROGRAM_DIR) + QStringLiteral("/../screenshots");
+    QDir().mkpath(dir);
+    shot.save(dir + QStringLiteral("/thinking_%1.png").arg(own ? QStringLiteral("own") : QStringLiteral("system")));
+
+    // A short decision shows no wait cursor.
+    bool cursorSeen = false;
+    thinking.Run(3, [&cursorSeen] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        cursorSeen = QGuiApplication::overrideCursor() != nullptr;
+    });
+    QVERIFY(!cursorSeen);
+}
+
+void TestGameWindow::handCursor_data()
+{
+    QTest::addColumn<bool>("own");
+    QTest::newRow("own cursors") << true;
+    QTest::newRow("system cursors") << false;
+}
+
+void TestGameWindow::handCursor()
+{
+    QFETCH(bool, own);
+    Window w;
+    CurrentSettings().OwnCursor = own;
+    w.form.ApplyCursors();
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    QTest::mouseClick(w.button(7), Qt::LeftButton);
+    // Qt drops a move to where the pointer already is: come from elsewhere.
+    auto hover = [&](int slot) {
+        QTest::mouseMove(w.form.ImageStol, QPoint(1, 1));
+        QTest::mouseMove(w.form.ImageCards[3], w.pointOnSlot(slot));
+    };
+    auto is = [&](CursorRole role) {
+        const QCursor c = w.form.ImageCards[3]->cursor();
+        if (own)
+            return IsOwnFrame(c, w.form.cursors(), role);
+        return c.shape() == (role == CursorRole::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    };
+    // Play on until the own seat holds a card it may not play, then point at both kinds.
+    bool checked = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!checked && w.state().Turn <= TurnState::DealOver && clock.elapsed() < 20000) {
+        const GameFlowState &s = w.state();
+        if (s.Turn == 3 && s.StartButtonState == 2) {
+            const int legal = w.slotWhere(true);
+            const int illegal = w.slotWhere(false);
+            hover(legal);
+            QVERIFY(is(CursorRole::Hand));
+            if (illegal) {
+                hover(illegal);
+                QVERIFY(is(CursorRole::Arrow));
+                checked = true;
+            }
+            QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(legal));
+            // Off the own turn the hand shows the arrow everywhere.
+            hover(1);
+            QVERIFY(is(CursorRole::Arrow));
+        } else if (w.clickable(7)) {
+            QTest::mouseClick(w.button(7), Qt::LeftButton);
+        } else {
+            QTest::qWait(1);
+        }
+    }
+    QVERIFY2(checked, "no turn with a card the rules refuse");
 }
 
 QTEST_MAIN(TestGameWindow)
