@@ -62,10 +62,10 @@ int main(int argc, char *argv[])
     game.SetWavePlayer(&signalPlayer);
     halvane::CardVoice voice(soundChannel, window.ProgramFolder);
     game.SetSpeakCard([&voice](halvane::Card card, bool wait) { return voice.SpeakCard(card, wait); });
-    halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer);
+    // The records work on the window's counters: they follow every deal, the
+    // general score dialog shows them and a change of name edits them.
+    halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer, window.Counters);
     game.SetEndSteps(&endSteps);
-    QObject::connect(&window, &halvane::TForm1::gameRequested, &window,
-                     [&endSteps, &window](int) { endSteps.BeginGame(window.Counters); });
     QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();

@@ -36,12 +36,14 @@ void ShowError(QWidget *window, const QString &message)
 }
 } // namespace
 
-LocalGameEndSteps::LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds)
+LocalGameEndSteps::LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds,
+                                     GameCounters &counters)
     : ClubEndSteps(CurrentClubFiles().local, CurrentClubFiles().network,
                    std::filesystem::path(QDir(programFolder).filePath(QStringLiteral("History")).toStdString()),
                    SystemClock),
       m_window(window), m_sounds(sounds)
 {
+    ShareCounters(counters);
     setReportFailure([this](Failure failure) {
         ShowError(m_window, Phrase(failure == Failure::HistoryNotSaved ? ph::CantSaveHistory : ph::DiskWriteError));
     });

@@ -16,8 +16,9 @@ class WavePlayer;
 class LocalGameEndSteps : public ClubEndSteps
 {
 public:
-    // The program-wide club files and `programFolder` + "History".
-    LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds);
+    // The program-wide club files and `programFolder` + "History"; the steps
+    // keep the game's figures in `counters`, the window's.
+    LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds, GameCounters &counters);
 
 private:
     QWidget *m_window;

@@ -1,0 +1,289 @@
+// The records of games played in the real main window, from a prepared club
+// file in a temporary program folder: the general score dialog during a game,
+// and after a whole game the member's club line, the history entry, the local
+// top ten of a closed cycle, the end-of-game screen and the menu's panels.
+
+#include <QTest>
+
+#include "app/GameController.h"
+#include "app/TForm1.h"
+#include "records/LocalGameEndSteps.h"
+#include "records/TFormCount.h"
+#include "records/TFormPassword.h"
+#include "records/codec/ClubStore.h"
+#include "records/codec/HistoryFile.h"
+#include "records/codec/PlayerLine.h"
+#include "records/codec/Settings.h"
+#include "records/codec/TopTenLine.h"
+#include "table/DrawnTableArt.h"
+#include "table/GameTable.h"
+#include "table/ImageControl.h"
+#include "table/ScaleState.h"
+#include "table/TFormEndGame.h"
+#include "table/TFormKing.h"
+#include "table/TVyxCardsButton.h"
+#include "table/WavePlayer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+
+using namespace halvane;
+namespace fs = std::filesystem;
+
+namespace {
+
+const int AnnaGames = 19;
+const int AnnaScore = 30;
+const double AnnaRating = 2.5;
+
+std::string Member(const char *name, double rating, int games, int score, const char *password)
+{
+    PlayerLine p;
+    p.name = PlayerNameField(name);
+    p.rating = rating;
+    p.games = games;
+    p.cycleScore = score;
+    p.passwordField = PasswordField(password);
+    return p.Text();
+}
+
+std::string TopTen(const char *name, int score)
+{
+    return QString::asprintf("%-20s%6d", name, score).toStdString();
+}
+
+// Anna has played 19 games, so her next one closes her cycle. Nobody reaches
+// place 1; every later place holds the lowest score a line can hold, so her
+// cycle enters at place 2 whatever it is.
+void MakeClub(const QString &folder)
+{
+    ClubFile club = ClubFile::Fresh();
+    club.setLine(1, Member("Anna", AnnaRating, AnnaGames, AnnaScore, "abc"));
+    club.setLine(2, Member("Boris", 1.0, 3, -7, "xyz"));
+    club.setLine(6, TopTen("Carl", 99999));
+    for (int place = 2; place <= 10; ++place)
+        club.setLine(place + 5, TopTen(qPrintable(QStringLiteral("Low%1").arg(place)), -99999));
+    ClubStore(fs::path(folder.toStdString()) / "Halvane.clb").Save(club);
+    ClubStore(fs::path(folder.toStdString()) / "Halvane.net").Save(ClubFile::Fresh());
+}
+
+// (K x R + S / 20) / N at six decimals, as the club line keeps a rating.
+double ExpectedRating(int finalScore)
+{
+    const double value = (AnnaGames * AnnaRating + finalScore / 20.0) * 1000000.0 / (AnnaGames + 1);
+    return std::nearbyint(value) / 1000000.0;
+}
+
+// A value with two decimals and a comma, right-aligned to 6: 2.375 -> "  2,38".
+QString TwoDecimals(double value)
+{
+    const long long n = std::llround(std::nearbyint(value * 100.0));
+    QString digits = QString::number(std::llabs(n)).rightJustified(3, QLatin1Char('0'));
+    digits.insert(digits.size() - 2, QLatin1Char(','));
+    return ((n < 0 ? QStringLiteral("-") : QString()) + digits).rightJustified(6, QLatin1Char(' '));
+}
+
+std::optional<PlayerLine> LineOf(const ClubFile &club, const std::string &name)
+{
+    for (int k = 1; k <= 5; ++k) {
+        const auto p = PlayerLine::Parse(club.line(k));
+        if (p && TrimmedName(p->name) == name)
+            return p;
+    }
+    return std::nullopt;
+}
+
+struct Window {
+    QTemporaryDir dir;
+    bool made = (MakeClub(dir.path()), true);
+    TForm1 form{dir.path()};
+    RecordingWavePlayer wave;
+    DrawnTableArt art;
+    GameController game{form, art};
+    std::unique_ptr<LocalGameEndSteps> steps;
+    QTimer dialogWatch;
+    // What to do with a modal dialog when it opens; each handler closes its dialog.
+    std::function<void(TFormCount *)> onCount;
+    std::function<void(TFormEndGame *)> onEndGame;
+    std::function<void(TFormPassword *)> onPassword;
+    QStringList messages;
+
+    Window()
+    {
+        form.setWavePlayer(&wave);
+        form.setConfirm([](const QString &) { return true; });
+        game.SetWavePlayer(&wave);
+        game.SetSpeakCard([](Card, bool) { return true; });
+        game.View().SetPause([](int) {});
+        game.View().SetHeartbeatOverride(1);
+        dialogWatch.setInterval(5);
+        QObject::connect(&dialogWatch, &QTimer::timeout, [this] { Answer(QApplication::activeModalWidget()); });
+        dialogWatch.start();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the window did not show");
+        // The first paint reads the settings and checks the club files (and
+        // writes the settings then).
+        const QString ini = QDir(dir.path()).filePath(QStringLiteral("Halvane.ini"));
+        if (!QTest::qWaitFor([&] { return QFile::exists(ini); }))
+            qFatal("the first paint did not run");
+        Settings &s = CurrentSettings();
+        s.FlyCards = false;
+        s.GameSpeed = 6;
+        s.OrderedKing = false;
+        // The records as the program wires them: on the window's counters.
+        steps = std::make_unique<LocalGameEndSteps>(form.ProgramFolder, &form, &wave, form.Counters);
+        game.SetEndSteps(steps.get());
+        QTest::mouseClick(form.Image1, Qt::LeftButton); // leave the splash
+    }
+
+    void Answer(QWidget *modal)
+    {
+        if (auto *d = qobject_cast<TFormKing *>(modal)) {
+            for (int k = 1; k <= 8; ++k)
+                if (d->button(k)->isEnabled()) {
+                    QTest::mouseClick(d->button(k), Qt::LeftButton);
+                    return;
+                }
+        } else if (auto *d = qobject_cast<TFormCount *>(modal); d && onCount) {
+            onCount(d);
+        } else if (auto *d = qobject_cast<TFormEndGame *>(modal)) {
+            if (onEndGame)
+                onEndGame(d);
+            d->close();
+        } else if (auto *d = qobject_cast<TFormPassword *>(modal); d && onPassword) {
+            onPassword(d);
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            messages << box->text();
+            box->accept();
+        }
+    }
+
+    // Anna's game, after her password.
+    void StartAnna()
+    {
+        onPassword = [](TFormPassword *d) {
+            d->Edit2->setText(QStringLiteral("abc"));
+            d->Button1Click();
+        };
+        form.button(1)->click();
+        onPassword = nullptr;
+    }
+
+    const GameFlowState &state() { return game.Flow().State(); }
+    bool clickable(int k) { return form.button(k)->isVisible() && form.button(k)->isEnabled(); }
+
+    QPoint pointOnSlot(int slot)
+    {
+        const Hand &hand = state().hand(3);
+        int k = 0;
+        for (int i = 1; i <= slot; ++i)
+            if (!hand.card(i).isEmpty())
+                ++k;
+        const std::vector<int> xs = game.Table().HandPositions(3, hand.cardsLeft);
+        return QPoint(xs[size_t(k - 1)] + 4, CurrentScale().cardHeight / 2);
+    }
+
+    int legalSlot()
+    {
+        for (int slot = 1; slot <= HandSlotsUsed; ++slot)
+            if (!state().hand(3).card(slot).isEmpty() && game.Flow().Legality(3, slot) == Legality::Legal)
+                return slot;
+        return 0;
+    }
+
+    // Plays by clicks until `stop` holds or the menu is back; `settled` runs
+    // once for every settled deal before its "Next Round" is pressed.
+    void Play(const std::function<bool()> &stop, const std::function<void(int deal)> &settled = {})
+    {
+        int lastSettled = 0;
+        QElapsedTimer clock;
+        clock.start();
+        while (!form.MenuShown && !stop() && clock.elapsed() < 240000) {
+            const GameFlowState &s = state();
+            if (settled && s.Turn == TurnState::DealSettled && s.DealNumber() != lastSettled) {
+                lastSettled = s.DealNumber();
+                settled(lastSettled);
+                continue;
+            }
+            if (clickable(7)) {
+                QTest::mouseClick(form.button(7), Qt::LeftButton);
+            } else if (clickable(8)) {
+                QTest::mouseClick(form.button(8), Qt::LeftButton);
+            } else if (s.Turn == 3 && s.StartButtonState == 2 && !s.OrderPending) {
+                QTest::mouseClick(form.ImageCards[3], Qt::LeftButton, {}, pointOnSlot(legalSlot()));
+            } else {
+                QTest::qWait(1);
+            }
+        }
+    }
+};
+
+QString ShotPath(const char *name)
+{
+    const QString folder = QDir(QStringLiteral(HALVANE_PROGRAM_DIR) + QStringLiteral("/../screenshots")).absolutePath();
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + QLatin1String(name);
+}
+
+} // namespace
+
+class TestWindowRecords : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { CurrentSettings() = Settings{}; }
+    void generalScoreFollowsTheDeals();
+};
+
+void TestWindowRecords::generalScoreFollowsTheDeals()
+{
+    Window w;
+    w.StartAnna();
+    QVERIFY(w.form.GameRunning);
+    QCOMPARE(w.form.Counters.Kon, AnnaGames + 1);
+
+    // The dialog's figures after deals 1 and 2, and the game's score then.
+    std::array<QStringList, 3> shown;
+    std::array<int, 3> score{};
+    int deal = 0;
+    w.onCount = [&](TFormCount *d) {
+        for (QLabel *label : d->LabelB)
+            shown[size_t(deal)] << label->text();
+        if (deal == 2)
+            d->grab().save(ShotPath("general_score_deal2.png"));
+        d->Button1->click();
+    };
+    w.Play([] { return false; }, [&](int settled) {
+        deal = settled;
+        score[size_t(deal)] = w.state().Game.gameScore[2];
+        w.form.GenCountClick();
+        if (deal == 2)
+            w.form.QuitClick();
+    });
+    QVERIFY(w.form.MenuShown);
+    QCOMPARE(deal, 2);
+    for (int d = 1; d <= 2; ++d) {
+        const QStringList &t = shown[size_t(d)];
+        QCOMPARE(t.size(), 7);
+        QCOMPARE(t[0], QString::number(AnnaGames + 1));
+        QCOMPARE(t[1], QStringLiteral("20"));
+        QCOMPARE(t[2], QString::number(AnnaScore));
+        QCOMPARE(t[3], QString::number(score[size_t(d)]));
+        QCOMPARE(t[4], QString::number(AnnaScore + score[size_t(d)]));
+        QCOMPARE(t[5], TwoDecimals(AnnaRating).trimmed());
+        QCOMPARE(t[6], TwoDecimals(ExpectedRating(score[size_t(d)])).trimmed());
+    }
+}
+
+QTEST_MAIN(TestWindowRecords)
+#include "test_window_records.moc"
