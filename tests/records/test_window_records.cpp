@@ -243,6 +243,7 @@ class TestWindowRecords : public QObject
 private slots:
     void init() { CurrentSettings() = Settings{}; }
     void generalScoreFollowsTheDeals();
+    void wholeGameClosesTheCycle();
 };
 
 void TestWindowRecords::generalScoreFollowsTheDeals()
@@ -283,6 +284,96 @@ void TestWindowRecords::generalScoreFollowsTheDeals()
         QCOMPARE(t[5], TwoDecimals(AnnaRating).trimmed());
         QCOMPARE(t[6], TwoDecimals(ExpectedRating(score[size_t(d)])).trimmed());
     }
+}
+
+
+// Anna's 20th game, renamed to Anya during its first deal, played to its end.
+void TestWindowRecords::wholeGameClosesTheCycle()
+{
+    Window w;
+    w.StartAnna();
+    QVERIFY(w.form.GameRunning);
+    int endScreens = 0;
+    w.onEndGame = [&](TFormEndGame *d) {
+        ++endScreens;
+        d->grab().save(ShotPath("end_of_cycle.png"));
+    };
+    w.Play([] { return false; }, [&](int deal) {
+        if (deal != 1)
+            return;
+        w.onPassword = [](TFormPassword *d) {
+            d->Edit1->setText(QStringLiteral("Anya"));
+            d->Edit2->setText(QStringLiteral("abc"));
+            d->Edit3->setText(QStringLiteral("abc"));
+            d->Button1Click();
+        };
+        w.form.ChangeNameClick();
+        w.onPassword = nullptr;
+    });
+    QVERIFY2(w.form.MenuShown, "the game did not come back to the menu");
+    QCOMPARE(w.state().DealNumber(), 12);
+    QCOMPARE(w.messages.size(), 1); // the change of name was confirmed, no write failed
+    QVERIFY(w.messages[0].contains(QStringLiteral("Anya")));
+    const int finalScore = w.state().Game.finalScore;
+    const int cycleScore = AnnaScore + finalScore;
+
+    // The club line: 20 games, the new rating, the general score back to 0.
+    const ClubFile club = *CurrentClubFiles().local.Load();
+    QVERIFY(club.SumsMatch());
+    const auto anya = LineOf(club, "Anya");
+    QVERIFY(anya);
+    QVERIFY(!LineOf(club, "Anna"));
+    QCOMPARE(anya->games, AnnaGames + 1);
+    QCOMPARE(anya->cycleScore, 0);
+    QVERIFY(std::abs(anya->rating - ExpectedRating(finalScore)) < 1e-9);
+    QVERIFY(PasswordMatches(anya->passwordField, "abc"));
+    const auto boris = LineOf(club, "Boris");
+    QVERIFY(boris);
+    QCOMPARE(boris->games, 3);
+
+    // The local top ten: the cycle at place 2, the places below one lower.
+    QCOMPARE(club.line(6), TopTen("Carl", 99999));
+    QCOMPARE(club.line(7), TopTen("Anya", cycleScore));
+    for (int place = 3; place <= 10; ++place)
+        QCOMPARE(club.line(place + 5), TopTen(qPrintable(QStringLiteral("Low%1").arg(place - 1)), -99999));
+
+    // One history entry with valid sums: name, one game, the result and the rating.
+    const fs::path history = fs::path(w.dir.path().toStdString()) / "History" / "Halvane_I0001.hst";
+    const HistoryCheck check = CheckHistoryFile(history);
+    QVERIFY(check.valid);
+    QCOMPARE(check.entries, 1);
+    const QString entry = QString::fromStdString(check.entryLines[0]);
+    QCOMPARE(entry.mid(15, 51).trimmed(), QStringLiteral("Anya"));
+    QCOMPARE(entry.mid(66, 3).trimmed(), QStringLiteral("1"));
+    QCOMPARE(entry.mid(69, 10).trimmed(), QString::number(finalScore));
+    QCOMPARE(entry.mid(79, 10).trimmed(), TwoDecimals(ExpectedRating(finalScore)).trimmed());
+    QCOMPARE(entry.at(89), QLatin1Char('L'));
+
+    // The end-of-game screen of a place in the ten, shown once and closed.
+    QCOMPARE(endScreens, 1);
+    int good = 0;
+    for (const auto &call : w.wave.calls)
+        good += call.name == "WFiGood";
+    QCOMPARE(good, 1);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // The menu shows the new second place at once.
+    QVERIFY(w.form.panel(2)->text().startsWith(QStringLiteral("Anya")));
+    QVERIFY(w.form.panel(2)->text().endsWith(QString::number(cycleScore)));
+    QVERIFY(w.form.panel(1)->text().startsWith(QStringLiteral("Carl")));
+
+    // Her 21st game starts the new cycle from 0.
+    const int line = anya->name == club.line(1).substr(0, 20) ? 1 : 2;
+    w.onPassword = [](TFormPassword *d) {
+        d->Edit2->setText(QStringLiteral("abc"));
+        d->Button1Click();
+    };
+    w.form.button(line)->click();
+    QVERIFY(w.form.GameRunning);
+    QCOMPARE(w.form.Counters.Kon, AnnaGames + 2);
+    QCOMPARE(w.form.Counters.StartScore, 0);
+    QCOMPARE(w.form.Counters.Name, PlayerNameField("Anya"));
+    w.form.QuitClick();
 }
 
 QTEST_MAIN(TestWindowRecords)
