@@ -2,6 +2,7 @@
 
 #include "MemberCaption.h"
 #include "MenuRecords.h"
+#include "TableBalloons.h"
 #include "platform/ResourceRegistry.h"
 #include "records/codec/Settings.h"
 #include "platform/sound/MusicPlayer.h"
@@ -93,6 +94,7 @@ void TForm1::FormCreate()
         ImageTab[k] = makeImage(qPrintable(QStringLiteral("ImageTab%1").arg(k)));
         ImageSay[k] = makeImage(qPrintable(QStringLiteral("ImageSay%1").arg(k)));
     }
+    m_tableBalloons = new TableBalloons(*this);
 
     for (int k = 1; k <= 11; ++k) {
         auto *b = new TVyxCardsButton(this);

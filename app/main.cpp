@@ -3,6 +3,7 @@
 #include "GameController.h"
 #include "ProgramOptions.h"
 #include "TForm1.h"
+#include "TableBalloons.h"
 #include "platform/ResourceRegistry.h"
 #include "platform/sound/MusicPlayer.h"
 #include "platform/sound/SoundChannel.h"
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
     // general score dialog shows them and a change of name edits them.
     halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer, window.Counters);
     game.SetEndSteps(&endSteps);
+    window.tableBalloons().SetSeatName([&game](int seat) { return game.Flow().State().Names[size_t(seat - 1)]; });
     QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/GameController.h"
+#include "app/TableBalloons.h"
 #include "app/TForm1.h"
 #include "records/LocalGameEndSteps.h"
 #include "records/TFormCount.h"
@@ -15,7 +16,9 @@
 #include "records/codec/PlayerLine.h"
 #include "records/codec/Settings.h"
 #include "records/codec/TopTenLine.h"
+#include "table/Balloons.h"
 #include "table/DrawnTableArt.h"
+#include "table/TBalloonHint.h"
 #include "table/GameTable.h"
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
@@ -244,6 +247,7 @@ private slots:
     void init() { CurrentSettings() = Settings{}; }
     void generalScoreFollowsTheDeals();
     void wholeGameClosesTheCycle();
+    void tableBalloons();
 };
 
 void TestWindowRecords::generalScoreFollowsTheDeals()
@@ -373,6 +377,84 @@ void TestWindowRecords::wholeGameClosesTheCycle()
     QCOMPARE(w.form.Counters.Kon, AnnaGames + 2);
     QCOMPARE(w.form.Counters.StartScore, 0);
     QCOMPARE(w.form.Counters.Name, PlayerNameField("Anya"));
+    w.form.QuitClick();
+}
+
+
+namespace {
+void Hover(QWidget *control, bool enter)
+{
+    if (enter) {
+        QEnterEvent event(QPointF(5, 5), control->mapToGlobal(QPointF(5, 5)), control->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(control, &event);
+    } else {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(control, &event);
+    }
+}
+
+QList<TBalloonHint *> OpenBalloons()
+{
+    QList<TBalloonHint *> open;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *b = qobject_cast<TBalloonHint *>(w); b && b->isVisible())
+            open << b;
+    return open;
+}
+} // namespace
+
+void TestWindowRecords::tableBalloons()
+{
+    Window w;
+    // Not on the menu: the panel is hidden and there is no game.
+    Hover(w.form.ImageKon, true);
+    QCOMPARE(OpenBalloons().size(), 0);
+
+    w.StartAnna();
+    Hover(w.form.ImageKon, true);
+    QList<TBalloonHint *> open = OpenBalloons();
+    QCOMPARE(open.size(), 1);
+    QCOMPARE(open[0]->title(), QStringLiteral("Current game"));
+    QCOMPARE(open[0]->text(), QStringLiteral("General number of game: 20\n\rNumber of round in a current cycle: 20 / 20"));
+    QCOMPARE(open[0]->arrow(), 0);
+    // The balloon grows from its centre, then hangs from the panel.
+    QTest::qWait(300);
+    const QRect panel(w.form.ImageKon->mapToGlobal(QPoint(0, 0)), w.form.ImageKon->size());
+    QVERIFY(open[0]->geometry().intersects(panel.adjusted(-2, -2, 2, 2)));
+    QVERIFY(open[0]->grab().save(ShotPath("balloon_game_indicator.png")));
+    Hover(w.form.ImageKon, false);
+    QTRY_COMPARE(OpenBalloons().size(), 0);
+
+    // A tablet opens nothing and closes what is open.
+    Hover(w.form.ImageKon, true);
+    Hover(w.form.ImageTab[1], true);
+    QTRY_COMPARE(OpenBalloons().size(), 0);
+
+    // Name plates show the player's picture only at a tournament table.
+    QImage face(40, 50, QImage::Format_RGB32);
+    face.fill(QColor(0, 128, 0));
+    QDir(w.dir.path()).mkpath(QStringLiteral("History"));
+    QVERIFY(face.save(QDir(w.dir.path()).filePath(QStringLiteral("History/Olga.bmp"))));
+    w.form.tableBalloons().SetSeatName([](int seat) { return seat == 1 ? std::string("Olga   ") : std::string("Nobody"); });
+    Hover(w.form.ImageSay[1], true);
+    QCOMPARE(OpenBalloons().size(), 0);
+    w.form.TournamentGame = true;
+    Hover(w.form.ImageSay[2], true); // no picture of this player
+    QCOMPARE(OpenBalloons().size(), 0);
+    Hover(w.form.ImageSay[1], true);
+    open = OpenBalloons();
+    QCOMPARE(open.size(), 1);
+    QCOMPARE(open[0]->arrow(), 3);
+    QCOMPARE(open[0]->picture().pixelColor(20, 25), QColor(0, 128, 0));
+    Hover(w.form.ImageSay[1], false);
+    QTRY_COMPARE(OpenBalloons().size(), 0);
+    // The tournament balloon of the panel: one game of one.
+    Hover(w.form.ImageKon, true);
+    open = OpenBalloons();
+    QCOMPARE(open.size(), 1);
+    QCOMPARE(open[0]->text(), QStringLiteral("General number of game: 20\n\rNumber of round in a current session: 1 / 1"));
+    CloseBalloons();
+    w.form.TournamentGame = false;
     w.form.QuitClick();
 }
 
