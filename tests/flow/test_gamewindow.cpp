@@ -177,6 +177,19 @@ void TestGameWindow::wholeGameByClicks()
     QVERIFY(Colours(w.form.ImageCards[1]->picture()) > 3);
     const QImage emptyTable = w.form.ImageStol->picture();
 
+    // While a computer seat thinks, the contract panel shows its progress bar
+    // (the window keeps painting and its timers run); the bar is gone before
+    // the person is to play.
+    const QColor pink(255, 200, 200);
+    const auto barShown = [&w, &pink] { return w.form.ImageKon->picture().pixelColor(22, 138) == pink; };
+    int thinkingSeen = 0;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (barShown())
+            ++thinkingSeen;
+    });
+    sampler.start(1);
+
     QStringList captions;
     int localCards = 0;
     bool sawLocalCardOnTable = false;
@@ -194,6 +207,7 @@ void TestGameWindow::wholeGameByClicks()
             QCOMPARE(w.button(7)->text(), QStringLiteral("Next Round"));
             QTest::mouseClick(w.button(8), Qt::LeftButton);
         } else if (s.Turn == 3 && s.StartButtonState == 2 && !s.OrderPending) {
+            QVERIFY(!barShown());
             const int before = s.hand(3).cardsLeft;
             QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(w.slotWhere(true)));
             QCOMPARE(w.state().hand(3).cardsLeft, before - 1);
@@ -209,6 +223,7 @@ void TestGameWindow::wholeGameByClicks()
     QCOMPARE(w.state().DealNumber(), deals);
     QVERIFY(localCards >= deals * 5); // early ends leave cards in the hands
     QVERIFY(sawLocalCardOnTable);
+    QVERIFY(thinkingSeen > 0);
     QVERIFY(captions.contains(QStringLiteral("Ok")));
     QVERIFY(captions.contains(QStringLiteral("Next Round")));
     QVERIFY(captions.contains(QStringLiteral("To Begin of Round")));
