@@ -121,6 +121,9 @@ void GameController::Timer1Timer()
 {
     if (m_form.MenuShown || m_form.SplashShown || !m_flow->State().GameRunning)
         return;
+    // A sound played to its end keeps the timers running; the game waits for it.
+    if (m_wave && m_wave->IsWaiting())
+        return;
     m_flow->Heartbeat();
 }
 

@@ -57,11 +57,17 @@ struct FreshClub {
     }
 };
 
+// Records the calls, and can pretend a sound is being played to its end.
+struct WaitingWavePlayer : RecordingWavePlayer {
+    bool waiting = false;
+    bool IsWaiting() const override { return waiting; }
+};
+
 struct Window {
     QTemporaryDir dir;
     FreshClub club{dir.path()};
     TForm1 form{dir.path()};
-    RecordingWavePlayer wave;
+    WaitingWavePlayer wave;
     DrawnTableArt art;
     GameController game{form, art};
     std::vector<Card> spoken;
@@ -252,7 +258,12 @@ void TestGameWindow::tableInput()
     // Kon 1, deal 1: seat 2 leads. Before the start nothing may be played.
     QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(1));
     QCOMPARE(w.state().hand(3).cardsLeft, 10);
+    // While a sound plays to its end the heartbeat rests: seat 2 does not lead yet.
+    w.wave.waiting = true;
     QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QTest::qWait(50);
+    QVERIFY(w.state().TrickBySeat()[1].isEmpty());
+    w.wave.waiting = false;
     QTRY_COMPARE(w.state().Turn, 3);
 
     // A right click on the own hand speaks the card and plays nothing.
