@@ -11,6 +11,7 @@
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
 #include "table/TVyxCardsButton.h"
+#include "table/TouchEffect.h"
 #include "table/TableGeometry.h"
 #include "table/WavePlayer.h"
 
@@ -147,6 +148,8 @@ void GameController::ImageCards3MouseUp(Qt::MouseButton button, QPoint position)
             m_wave->PlayWave("WWrongs", false, CurrentSettings().SoundOn);
         return;
     }
+    if (CurrentSettings().SaluteCards)
+        TouchEffect::PlayAtMouse();
     m_local.Offer(slot);
     m_flow->SeatReady(3);
     ImageCards3MouseMove(m_form.ImageCards[3]->mapFromGlobal(QCursor::pos()));

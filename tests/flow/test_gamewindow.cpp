@@ -15,6 +15,8 @@
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
+#include "table/TouchEffect.h"
+#include "platform/ResourcePack.h"
 #include "table/TVyxCardsButton.h"
 #include "table/TableGeometry.h"
 #include "table/WavePlayer.h"
@@ -149,6 +151,8 @@ private Q_SLOTS:
     void wholeGameByClicks_data();
     void wholeGameByClicks();
     void tableInput();
+    void touchEffects_data();
+    void touchEffects();
     void testSwitch();
 };
 
@@ -313,6 +317,55 @@ void TestGameWindow::tableInput()
     QVERIFY(!w.form.ImageCards[3]->isVisible());
     QTest::qWait(20);
     QCOMPARE(w.state().hand(3).cardsLeft, 9);
+}
+
+namespace {
+int OpenTouchEffects()
+{
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<TouchEffect *>(w) && w->isVisible())
+            ++n;
+    return n;
+}
+} // namespace
+
+void TestGameWindow::touchEffects_data()
+{
+    QTest::addColumn<bool>("pack");
+    QTest::addColumn<bool>("buttons");
+    QTest::addColumn<bool>("cards");
+    QTest::newRow("both salutes") << true << true << true;
+    QTest::newRow("buttons only") << true << true << false;
+    QTest::newRow("cards only") << true << false << true;
+    QTest::newRow("no decor pack") << false << true << true;
+}
+
+// The burst under the mouse: on pressing a button with the button salute,
+// on playing a card with the card salute; never without the decor pack.
+void TestGameWindow::touchEffects()
+{
+    QFETCH(bool, pack);
+    QFETCH(bool, buttons);
+    QFETCH(bool, cards);
+    const PackSearch saved = CurrentPackSearch();
+    QTemporaryDir empty;
+    CurrentPackSearch().programDir = pack ? QStringLiteral(HALVANE_PROGRAM_DIR) : empty.path();
+    CurrentPackSearch().currentDir = empty.path();
+    Window w;
+    CurrentSettings().SaluteButtons = buttons;
+    CurrentSettings().SaluteCards = cards;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    QTRY_COMPARE(OpenTouchEffects(), 0);
+    QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QCOMPARE(OpenTouchEffects(), pack && buttons ? 1 : 0);
+    QTRY_COMPARE(OpenTouchEffects(), 0); // 30 frames of 12 ms, then it closes itself
+    QTRY_COMPARE(w.state().Turn, 3);
+    QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(w.slotWhere(true)));
+    QCOMPARE(w.state().hand(3).cardsLeft, 9);
+    QCOMPARE(OpenTouchEffects(), pack && cards ? 1 : 0);
+    CurrentPackSearch() = saved;
 }
 
 void TestGameWindow::testSwitch()
