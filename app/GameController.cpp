@@ -11,6 +11,7 @@
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
 #include "table/TVyxCardsButton.h"
+#include "table/TouchEffect.h"
 #include "table/TableGeometry.h"
 #include "table/WavePlayer.h"
 
@@ -121,6 +122,9 @@ void GameController::Timer1Timer()
 {
     if (m_form.MenuShown || m_form.SplashShown || !m_flow->State().GameRunning)
         return;
+    // A sound played to its end keeps the timers running; the game waits for it.
+    if (m_wave && m_wave->IsWaiting())
+        return;
     m_flow->Heartbeat();
 }
 
@@ -144,6 +148,8 @@ void GameController::ImageCards3MouseUp(Qt::MouseButton button, QPoint position)
             m_wave->PlayWave("WWrongs", false, CurrentSettings().SoundOn);
         return;
     }
+    if (CurrentSettings().SaluteCards)
+        TouchEffect::PlayAtMouse();
     m_local.Offer(slot);
     m_flow->SeatReady(3);
     ImageCards3MouseMove(m_form.ImageCards[3]->mapFromGlobal(QCursor::pos()));

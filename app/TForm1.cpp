@@ -18,6 +18,7 @@
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
+#include "table/TouchEffect.h"
 #include "table/WavePlayer.h"
 #include "table/WindowSize.h"
 #include "records/ApplyCursors.h"
@@ -117,6 +118,8 @@ void TForm1::FormCreate()
         Panels[k] = p;
     }
     Buttons[9]->setToolTip(QStringLiteral("20"));
+    for (TVyxCardsButton *b : findChildren<TVyxCardsButton *>())
+        TouchEffect::Attach(b);
 
     connect(Buttons[1], &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Buttons[2], &QPushButton::clicked, this, &TForm1::Button2Click);

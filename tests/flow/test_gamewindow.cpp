@@ -15,6 +15,8 @@
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
+#include "table/TouchEffect.h"
+#include "platform/ResourcePack.h"
 #include "table/TVyxCardsButton.h"
 #include "table/TableGeometry.h"
 #include "table/WavePlayer.h"
@@ -22,6 +24,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSet>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -56,11 +59,17 @@ struct FreshClub {
     }
 };
 
+// Records the calls, and can pretend a sound is being played to its end.
+struct WaitingWavePlayer : RecordingWavePlayer {
+    bool waiting = false;
+    bool IsWaiting() const override { return waiting; }
+};
+
 struct Window {
     QTemporaryDir dir;
     FreshClub club{dir.path()};
     TForm1 form{dir.path()};
-    RecordingWavePlayer wave;
+    WaitingWavePlayer wave;
     DrawnTableArt art;
     GameController game{form, art};
     std::vector<Card> spoken;
@@ -95,6 +104,10 @@ struct Window {
         dialogWatch.start();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The first paint reads the settings file (none here: the defaults)
+        // and writes it back; only then can the test switch flights off.
+        QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("Halvane.ini"))));
+        CurrentSettings().FlyCards = false;
     }
 
     TVyxCardsButton *button(int k) { return form.button(k); }
@@ -138,6 +151,8 @@ private Q_SLOTS:
     void wholeGameByClicks_data();
     void wholeGameByClicks();
     void tableInput();
+    void touchEffects_data();
+    void touchEffects();
     void testSwitch();
 };
 
@@ -146,6 +161,7 @@ void TestGameWindow::wholeGameByClicks_data()
     QTest::addColumn<bool>("ordered");
     QTest::addColumn<int>("deals");
     QTest::newRow("fixed order") << false << 12;
+    QTest::newRow("ordered") << true << 12;
 }
 
 void TestGameWindow::wholeGameByClicks()
@@ -154,16 +170,8 @@ void TestGameWindow::wholeGameByClicks()
     QFETCH(int, deals);
     Window w;
     CurrentSettings().OrderedKing = ordered;
-    // The order dialog itself is driven in test_formking; here the person answers
-    // with the first open button, after the sound a dialog opens with.
-    w.game.SetAskOrder([&w](const OrderChoices &open) {
-        w.wave.PlayWave("WOpenFo", false, true);
-        ++w.dialogs;
-        for (int k = 1; k <= 8; ++k)
-            if (open[k])
-                return k;
-        return 0;
-    });
+    // In ordered play the real order dialog comes up; the window's watch
+    // answers it with a click on its first enabled button.
     w.toMenu();
     QTest::mouseClick(w.button(6), Qt::LeftButton);
     QVERIFY(!w.form.MenuShown);
@@ -178,6 +186,19 @@ void TestGameWindow::wholeGameByClicks()
     QVERIFY(Colours(w.form.ImageCards[3]->picture()) > 20);
     QVERIFY(Colours(w.form.ImageCards[1]->picture()) > 3);
     const QImage emptyTable = w.form.ImageStol->picture();
+
+    // While a computer seat thinks, the contract panel shows its progress bar
+    // (the window keeps painting and its timers run); the bar is gone before
+    // the person is to play.
+    const QColor pink(255, 200, 200);
+    const auto barShown = [&w, &pink] { return w.form.ImageKon->picture().pixelColor(22, 138) == pink; };
+    int thinkingSeen = 0;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (barShown())
+            ++thinkingSeen;
+    });
+    sampler.start(1);
 
     QStringList captions;
     int localCards = 0;
@@ -196,6 +217,7 @@ void TestGameWindow::wholeGameByClicks()
             QCOMPARE(w.button(7)->text(), QStringLiteral("Next Round"));
             QTest::mouseClick(w.button(8), Qt::LeftButton);
         } else if (s.Turn == 3 && s.StartButtonState == 2 && !s.OrderPending) {
+            QVERIFY(!barShown());
             const int before = s.hand(3).cardsLeft;
             QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(w.slotWhere(true)));
             QCOMPARE(w.state().hand(3).cardsLeft, before - 1);
@@ -211,6 +233,7 @@ void TestGameWindow::wholeGameByClicks()
     QCOMPARE(w.state().DealNumber(), deals);
     QVERIFY(localCards >= deals * 5); // early ends leave cards in the hands
     QVERIFY(sawLocalCardOnTable);
+    QVERIFY(thinkingSeen > 0);
     QVERIFY(captions.contains(QStringLiteral("Ok")));
     QVERIFY(captions.contains(QStringLiteral("Next Round")));
     QVERIFY(captions.contains(QStringLiteral("To Begin of Round")));
@@ -239,7 +262,12 @@ void TestGameWindow::tableInput()
     // Kon 1, deal 1: seat 2 leads. Before the start nothing may be played.
     QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(1));
     QCOMPARE(w.state().hand(3).cardsLeft, 10);
+    // While a sound plays to its end the heartbeat rests: seat 2 does not lead yet.
+    w.wave.waiting = true;
     QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QTest::qWait(50);
+    QVERIFY(w.state().TrickBySeat()[1].isEmpty());
+    w.wave.waiting = false;
     QTRY_COMPARE(w.state().Turn, 3);
 
     // A right click on the own hand speaks the card and plays nothing.
@@ -289,6 +317,55 @@ void TestGameWindow::tableInput()
     QVERIFY(!w.form.ImageCards[3]->isVisible());
     QTest::qWait(20);
     QCOMPARE(w.state().hand(3).cardsLeft, 9);
+}
+
+namespace {
+int OpenTouchEffects()
+{
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<TouchEffect *>(w) && w->isVisible())
+            ++n;
+    return n;
+}
+} // namespace
+
+void TestGameWindow::touchEffects_data()
+{
+    QTest::addColumn<bool>("pack");
+    QTest::addColumn<bool>("buttons");
+    QTest::addColumn<bool>("cards");
+    QTest::newRow("both salutes") << true << true << true;
+    QTest::newRow("buttons only") << true << true << false;
+    QTest::newRow("cards only") << true << false << true;
+    QTest::newRow("no decor pack") << false << true << true;
+}
+
+// The burst under the mouse: on pressing a button with the button salute,
+// on playing a card with the card salute; never without the decor pack.
+void TestGameWindow::touchEffects()
+{
+    QFETCH(bool, pack);
+    QFETCH(bool, buttons);
+    QFETCH(bool, cards);
+    const PackSearch saved = CurrentPackSearch();
+    QTemporaryDir empty;
+    CurrentPackSearch().programDir = pack ? QStringLiteral(HALVANE_PROGRAM_DIR) : empty.path();
+    CurrentPackSearch().currentDir = empty.path();
+    Window w;
+    CurrentSettings().SaluteButtons = buttons;
+    CurrentSettings().SaluteCards = cards;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    QTRY_COMPARE(OpenTouchEffects(), 0);
+    QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QCOMPARE(OpenTouchEffects(), pack && buttons ? 1 : 0);
+    QTRY_COMPARE(OpenTouchEffects(), 0); // 30 frames of 12 ms, then it closes itself
+    QTRY_COMPARE(w.state().Turn, 3);
+    QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(w.slotWhere(true)));
+    QCOMPARE(w.state().hand(3).cardsLeft, 9);
+    QCOMPARE(OpenTouchEffects(), pack && cards ? 1 : 0);
+    CurrentPackSearch() = saved;
 }
 
 void TestGameWindow::testSwitch()
