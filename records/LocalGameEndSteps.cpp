@@ -58,4 +58,9 @@ LocalGameEndSteps::LocalGameEndSteps(const QString &programFolder, QWidget *wind
     });
 }
 
+bool LocalGameEndSteps::UsesNetworkClub(const GameResult &result) const
+{
+    return result.Kind == GameKind::Lan || CurrentSettings().NetGame;
+}
+
 } // namespace halvane

@@ -20,6 +20,11 @@ public:
     // keep the game's figures in `counters`, the window's.
     LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds, GameCounters &counters);
 
+protected:
+    // The member buttons of a game begun while network play is on come from
+    // the network club file, so its counters go back there.
+    bool UsesNetworkClub(const GameResult &result) const override;
+
 private:
     QWidget *m_window;
     WavePlayer *m_sounds;

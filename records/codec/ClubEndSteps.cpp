@@ -24,7 +24,7 @@ PlayerRecord ClubEndSteps::PlayerRecordOf(const GameCounters &c)
 GameRecorder ClubEndSteps::RecorderFor(const GameResult &result) const
 {
     // The history files are named after the local club file in both kinds of game.
-    return GameRecorder(result.Kind == GameKind::Lan ? m_network : m_local, HistoryWriter(m_historyFolder, "Halvane"),
+    return GameRecorder(UsesNetworkClub(result) ? m_network : m_local, HistoryWriter(m_historyFolder, "Halvane"),
                         m_clock);
 }
 

@@ -56,6 +56,11 @@ public:
     // The club line the player stands on after the last stored game (0 not stored).
     int StoredLine() const { return m_storedLine; }
 
+protected:
+    // Whether the game's counters belong to the network club file: those of a
+    // LAN game do; the window also counts a game begun while network play is on.
+    virtual bool UsesNetworkClub(const GameResult &result) const { return result.Kind == GameKind::Lan; }
+
 private:
     GameRecorder RecorderFor(const GameResult &result) const;
     void Report(Failure failure) const;

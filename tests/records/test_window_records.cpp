@@ -76,7 +76,15 @@ void MakeClub(const QString &folder)
     for (int place = 2; place <= 10; ++place)
         club.setLine(place + 5, TopTen(qPrintable(QStringLiteral("Low%1").arg(place)), -99999));
     ClubStore(fs::path(folder.toStdString()) / "Halvane.clb").Save(club);
-    ClubStore(fs::path(folder.toStdString()) / "Halvane.net").Save(ClubFile::Fresh());
+    ClubFile net = ClubFile::Fresh();
+    net.setLine(1, Member("Nina", 0.5, 5, 12, "abc"));
+    ClubStore(fs::path(folder.toStdString()) / "Halvane.net").Save(net);
+}
+
+std::string FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 // (K x R + S / 20) / N at six decimals, as the club line keeps a rating.
@@ -120,7 +128,7 @@ struct Window {
     std::function<void(TFormPassword *)> onPassword;
     QStringList messages;
 
-    Window()
+    explicit Window(bool networkPlay = false)
     {
         form.setWavePlayer(&wave);
         form.setConfirm([](const QString &) { return true; });
@@ -143,6 +151,8 @@ struct Window {
         s.FlyCards = false;
         s.GameSpeed = 6;
         s.OrderedKing = false;
+        s.NetGame = networkPlay;
+        form.NetGame = networkPlay;
         // The records as the program wires them: on the window's counters.
         steps = std::make_unique<LocalGameEndSteps>(form.ProgramFolder, &form, &wave, form.Counters);
         game.SetEndSteps(steps.get());
@@ -171,7 +181,7 @@ struct Window {
         }
     }
 
-    // Anna's game, after her password.
+    // The game of the first line's member (Anna), after the password.
     void StartAnna()
     {
         onPassword = [](TFormPassword *d) {
@@ -248,6 +258,7 @@ private slots:
     void generalScoreFollowsTheDeals();
     void wholeGameClosesTheCycle();
     void tableBalloons();
+    void networkPlayKeepsItsClubFile();
 };
 
 void TestWindowRecords::generalScoreFollowsTheDeals()
@@ -456,6 +467,28 @@ void TestWindowRecords::tableBalloons()
     CloseBalloons();
     w.form.TournamentGame = false;
     w.form.QuitClick();
+}
+
+
+// With network play on, the menu's members come from the network club file,
+// and the game's counters go back there; the local club file stays as it was.
+void TestWindowRecords::networkPlayKeepsItsClubFile()
+{
+    Window w(true);
+    const QString local = QDir(w.dir.path()).filePath(QStringLiteral("Halvane.clb"));
+    const std::string localBefore = FileBytes(local);
+    QVERIFY(w.form.button(1)->text().startsWith(QStringLiteral("Nina")));
+    w.StartAnna(); // the first line's member with the password "abc": Nina
+    QCOMPARE(w.form.Counters.Name, PlayerNameField("Nina"));
+    w.Play([] { return false; });
+    QVERIFY(w.form.MenuShown);
+    const ClubFile net = *CurrentClubFiles().network.Load();
+    QVERIFY(net.SumsMatch());
+    const auto nina = LineOf(net, "Nina");
+    QVERIFY(nina);
+    QCOMPARE(nina->games, 6);
+    QCOMPARE(nina->cycleScore, 12 + w.state().Game.finalScore);
+    QCOMPARE(FileBytes(local), localBefore);
 }
 
 QTEST_MAIN(TestWindowRecords)
