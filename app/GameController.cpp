@@ -13,6 +13,7 @@
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
 #include "table/TVyxCardsButton.h"
+#include "table/TouchEffect.h"
 #include "table/TableGeometry.h"
 #include "table/WavePlayer.h"
 
@@ -128,10 +129,9 @@ void GameController::AbandonGame(int)
 
 void GameController::Timer1Timer()
 {
-    // A sound played to its end keeps the window's timers firing; the table
-    // must stand still until it is over.
     if (m_form.MenuShown || m_form.SplashShown || !m_flow->State().GameRunning)
         return;
+    // A sound played to its end keeps the timers running; the game waits for it.
     if (m_wave && m_wave->IsWaiting())
         return;
     m_flow->Heartbeat();
@@ -157,6 +157,8 @@ void GameController::ImageCards3MouseUp(Qt::MouseButton button, QPoint position)
             m_wave->PlayWave("WWrongs", false, CurrentSettings().SoundOn);
         return;
     }
+    if (CurrentSettings().SaluteCards)
+        TouchEffect::PlayAtMouse();
     m_local.Offer(slot);
     m_flow->SeatReady(3);
     ImageCards3MouseMove(m_form.ImageCards[3]->mapFromGlobal(QCursor::pos()));

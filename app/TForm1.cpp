@@ -2,6 +2,7 @@
 
 #include "MemberCaption.h"
 #include "MenuRecords.h"
+#include "TableBalloons.h"
 #include "platform/ResourceRegistry.h"
 #include "records/codec/Settings.h"
 #include "platform/sound/MusicPlayer.h"
@@ -17,6 +18,7 @@
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
+#include "table/TouchEffect.h"
 #include "table/WavePlayer.h"
 #include "table/WindowSize.h"
 #include "records/ApplyCursors.h"
@@ -93,6 +95,7 @@ void TForm1::FormCreate()
         ImageTab[k] = makeImage(qPrintable(QStringLiteral("ImageTab%1").arg(k)));
         ImageSay[k] = makeImage(qPrintable(QStringLiteral("ImageSay%1").arg(k)));
     }
+    m_tableBalloons = new TableBalloons(*this);
 
     for (int k = 1; k <= 11; ++k) {
         auto *b = new TVyxCardsButton(this);
@@ -115,6 +118,8 @@ void TForm1::FormCreate()
         Panels[k] = p;
     }
     Buttons[9]->setToolTip(QStringLiteral("20"));
+    for (TVyxCardsButton *b : findChildren<TVyxCardsButton *>())
+        TouchEffect::Attach(b);
 
     connect(Buttons[1], &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Buttons[2], &QPushButton::clicked, this, &TForm1::Button2Click);

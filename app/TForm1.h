@@ -23,6 +23,7 @@ struct TableControls;
 class PackTableArt;
 class OwnCursors;
 class MenuSurroundings;
+class TableBalloons;
 class WavePlayer;
 namespace sound {
 class MusicPlayer;
@@ -98,6 +99,8 @@ public:
     PackTableArt &tableArt() { return *m_tableArt; }
     OwnCursors &cursors() { return *m_cursors; }
     MenuSurroundings &menuSurroundings() { return *m_menuSurroundings; }
+    // The balloon hints of the table's panels.
+    TableBalloons &tableBalloons() { return *m_tableBalloons; }
     QLabel *panel(int k) const { return Panels.at(k); }
 
     // The five player lines of the club file in use, as the menu shows them.
@@ -194,6 +197,7 @@ private:
     std::unique_ptr<PackTableArt> m_tableArt;
     std::unique_ptr<OwnCursors> m_cursors;
     std::unique_ptr<MenuSurroundings> m_menuSurroundings;
+    TableBalloons *m_tableBalloons = nullptr; // a child of the window
     std::array<MemberLine, 5> m_memberLines{};
     Confirm m_confirm;
     Welcome m_welcome;

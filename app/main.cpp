@@ -3,6 +3,7 @@
 #include "GameController.h"
 #include "ProgramOptions.h"
 #include "TForm1.h"
+#include "TableBalloons.h"
 #include "platform/ResourceRegistry.h"
 #include "platform/sound/MusicPlayer.h"
 #include "platform/sound/SoundChannel.h"
@@ -63,10 +64,11 @@ int main(int argc, char *argv[])
     game.SetCursors(&window.cursors());
     halvane::CardVoice voice(soundChannel, window.ProgramFolder);
     game.SetSpeakCard([&voice](halvane::Card card, bool wait) { return voice.SpeakCard(card, wait); });
-    halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer);
+    // The records work on the window's counters: they follow every deal, the
+    // general score dialog shows them and a change of name edits them.
+    halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer, window.Counters);
     game.SetEndSteps(&endSteps);
-    QObject::connect(&window, &halvane::TForm1::gameRequested, &window,
-                     [&endSteps, &window](int) { endSteps.BeginGame(window.Counters); });
+    window.tableBalloons().SetSeatName([&game](int seat) { return game.Flow().State().Names[size_t(seat - 1)]; });
     QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();
     return app.exec();

@@ -39,6 +39,10 @@ class GameEndSteps
 public:
     virtual ~GameEndSteps() = default;
 
+    // After every deal (once it is settled): the game's figures so far, which
+    // the counters of a running game follow.
+    virtual void AddDeal(const GameResult &) {}
+
     // 1. (The view has left the table.) A rated account game reports its end.
     virtual void SendRatedGameEndReport(const GameResult &) {}
     // 2. The rating after the game (club counters, or the account's record).

@@ -246,6 +246,7 @@ void GameFlow::EndOfDeal()
 {
     GameFlowState &s = m_state;
     s.Game.SettleDeal(s.Deal.points);
+    m_steps->AddDeal(Result(1));
     const bool last = s.Game.LastDeal();
     if (last)
         s.Turn = TurnState::GameOver;

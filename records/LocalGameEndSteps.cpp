@@ -36,12 +36,14 @@ void ShowError(QWidget *window, const QString &message)
 }
 } // namespace
 
-LocalGameEndSteps::LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds)
+LocalGameEndSteps::LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds,
+                                     GameCounters &counters)
     : ClubEndSteps(CurrentClubFiles().local, CurrentClubFiles().network,
                    std::filesystem::path(QDir(programFolder).filePath(QStringLiteral("History")).toStdString()),
                    SystemClock),
       m_window(window), m_sounds(sounds)
 {
+    ShareCounters(counters);
     setReportFailure([this](Failure failure) {
         ShowError(m_window, Phrase(failure == Failure::HistoryNotSaved ? ph::CantSaveHistory : ph::DiskWriteError));
     });
@@ -54,6 +56,11 @@ LocalGameEndSteps::LocalGameEndSteps(const QString &programFolder, QWidget *wind
         TFormEndGame screen(in, m_sounds, m_window);
         screen.exec();
     });
+}
+
+bool LocalGameEndSteps::UsesNetworkClub(const GameResult &result) const
+{
+    return result.Kind == GameKind::Lan || CurrentSettings().NetGame;
 }
 
 } // namespace halvane

@@ -16,8 +16,14 @@ class WavePlayer;
 class LocalGameEndSteps : public ClubEndSteps
 {
 public:
-    // The program-wide club files and `programFolder` + "History".
-    LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds);
+    // The program-wide club files and `programFolder` + "History"; the steps
+    // keep the game's figures in `counters`, the window's.
+    LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds, GameCounters &counters);
+
+protected:
+    // The member buttons of a game begun while network play is on come from
+    // the network club file, so its counters go back there.
+    bool UsesNetworkClub(const GameResult &result) const override;
 
 private:
     QWidget *m_window;

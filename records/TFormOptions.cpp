@@ -552,7 +552,8 @@ TVyxCardsButton *TFormOptions::DownloadButton(const QString &caption, const QStr
     auto *b = new TVyxCardsButton(caption, page);
     b->setObjectName(QStringLiteral("Download_") + file);
     connect(b, &TVyxCardsButton::mouseEntered, this, [b, file] {
-        ShowBalloon(Phrase(ph::Download), file, QString::fromStdString(CurrentFontSlots()[1].name), b, 0);
+        // Balloons are written in the font of slot 1 ("decor").
+        ShowBalloon(Phrase(ph::Download), file, QString::fromStdString(CurrentFontSlots()[0].name), b, 0);
     });
     connect(b, &TVyxCardsButton::mouseLeft, this, [] { CloseBalloons(); });
     connect(b, &QPushButton::clicked, this, [this, file] {

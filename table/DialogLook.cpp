@@ -1,5 +1,7 @@
 #include "DialogLook.h"
 
+#include "TouchEffect.h"
+
 #include "records/codec/Settings.h"
 #include "platform/ResourceRegistry.h"
 #include "table/Dictionary.h"
@@ -232,8 +234,10 @@ void DialogLook::Apply(QWidget *dialog, ImageControl *image0, const QList<QPushB
             image0->move(5, 5);
         }
     }
-    for (QPushButton *b : buttons)
+    for (QPushButton *b : buttons) {
         StyleButton(b, look);
+        TouchEffect::Attach(b);
+    }
 }
 
 } // namespace halvane

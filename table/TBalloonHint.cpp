@@ -1,5 +1,7 @@
 #include "TBalloonHint.h"
 
+#include "Dictionary.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPropertyAnimation>
@@ -51,7 +53,8 @@ void TBalloonHint::layoutBalloon()
         const int textLeft = Padding + (m_style.kind >= 1 && m_style.kind <= 3 ? IconSize + Padding : 0);
         const int textWidth = PreferredWidth - textLeft - Padding;
         const QRect titleBox = QFontMetrics(bold).boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, m_title);
-        const QRect textBox = QFontMetrics(f).boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, m_text);
+        const QRect textBox =
+            QFontMetrics(f).boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, DisplayLines(m_text));
         const int width = std::min(PreferredWidth, textLeft + std::max(titleBox.width(), textBox.width()) + Padding);
         const int height = Padding + titleBox.height() + (m_text.isEmpty() ? 0 : 4 + textBox.height()) + Padding;
         body = QSize(std::max(width, 80), std::max(height, IconSize + 2 * Padding));
@@ -131,14 +134,16 @@ void TBalloonHint::paintEvent(QPaintEvent *)
     f.setPointSize(m_style.fontSize);
     QFont bold = f;
     bold.setBold(true);
-    const QRect textArea(textLeft, inner.top(), inner.right() - textLeft, inner.height());
+    // As wide as the layout measured the text (right() is one pixel short of it).
+    const QRect textArea(textLeft, inner.top(), inner.left() + inner.width() - textLeft, inner.height());
     p.setFont(bold);
     p.setPen(m_style.title);
     const QRect titleBox = p.boundingRect(textArea, Qt::TextWordWrap, m_title);
     p.drawText(textArea, Qt::TextWordWrap, m_title);
     p.setFont(f);
     p.setPen(m_style.text);
-    p.drawText(textArea.adjusted(0, titleBox.height() + 4, 0, 0), Qt::TextWordWrap, m_text);
+    // Phrases break their lines with LF CR; the CR would show as a blank.
+    p.drawText(textArea.adjusted(0, titleBox.height() + 4, 0, 0), Qt::TextWordWrap, DisplayLines(m_text));
 }
 
 void TBalloonHint::mousePressEvent(QMouseEvent *)

@@ -1,5 +1,11 @@
 #include "TouchEffect.h"
 
+#include "PackPictures.h"
+#include "platform/PackNames.h"
+#include "records/codec/Settings.h"
+
+#include <QAbstractButton>
+#include <QCursor>
 #include <QPainter>
 #include <QTimer>
 
@@ -10,6 +16,26 @@ TouchEffect *TouchEffect::Play(const QImage &strip, QPoint screenPos)
     if (strip.isNull() || strip.height() < Size || strip.width() < Size)
         return nullptr;
     return new TouchEffect(strip, screenPos);
+}
+
+TouchEffect *TouchEffect::PlayAtMouse()
+{
+    QImage strip;
+    if (!LoadPackPng(QStringLiteral("GTouch"), QString::fromLatin1(PackFile::Decor), strip))
+        return nullptr;
+    return Play(strip, QCursor::pos());
+}
+
+void TouchEffect::Attach(QAbstractButton *button)
+{
+    static const char *const attached = "halvaneTouchEffect";
+    if (!button || button->property(attached).toBool())
+        return;
+    button->setProperty(attached, true);
+    QObject::connect(button, &QAbstractButton::pressed, button, [] {
+        if (CurrentSettings().SaluteButtons)
+            PlayAtMouse();
+    });
 }
 
 int TouchEffect::StripFrame(const QImage &strip, int step)

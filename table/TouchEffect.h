@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class QAbstractButton;
 class QTimer;
 
 namespace halvane {
@@ -23,6 +24,11 @@ public:
     // Starts the burst centred on `screenPos`; returns the effect (it deletes
     // itself when done), or nullptr when the strip is null.
     static TouchEffect *Play(const QImage &strip, QPoint screenPos);
+    // The burst at the mouse with the decor pack's strip; nullptr without the pack.
+    static TouchEffect *PlayAtMouse();
+    // A button that bursts when pressed while the SaluteButtons setting is on
+    // (connected once, however often it is called for the same button).
+    static void Attach(QAbstractButton *button);
     // The strip's picture shown at step k (0-based): strips shorter than 30
     // frames repeat.
     static int StripFrame(const QImage &strip, int step);

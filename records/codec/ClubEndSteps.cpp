@@ -24,7 +24,7 @@ PlayerRecord ClubEndSteps::PlayerRecordOf(const GameCounters &c)
 GameRecorder ClubEndSteps::RecorderFor(const GameResult &result) const
 {
     // The history files are named after the local club file in both kinds of game.
-    return GameRecorder(result.Kind == GameKind::Lan ? m_network : m_local, HistoryWriter(m_historyFolder, "Halvane"),
+    return GameRecorder(UsesNetworkClub(result) ? m_network : m_local, HistoryWriter(m_historyFolder, "Halvane"),
                         m_clock);
 }
 
@@ -34,10 +34,17 @@ void ClubEndSteps::Report(Failure failure) const
         m_reportFailure(failure);
 }
 
+void ClubEndSteps::AddDeal(const GameResult &result)
+{
+    m_counters->AddDeal(result.FinalScore);
+}
+
 double ClubEndSteps::RatingAfterGame(const GameResult &result)
 {
-    m_counters.AddDeal(result.FinalScore);
-    return RecorderFor(result).RatingAfterGame(m_counters);
+    // Setting the final score again changes nothing after the last deal's
+    // AddDeal; callers that only hand in the finished game rely on it.
+    m_counters->AddDeal(result.FinalScore);
+    return RecorderFor(result).RatingAfterGame(*m_counters);
 }
 
 void ClubEndSteps::WriteHistory(const GameResult &result, double rating)
@@ -45,13 +52,13 @@ void ClubEndSteps::WriteHistory(const GameResult &result, double rating)
     if (result.AccountGame || result.Tournament)
         return; // their entries come from the service's figures
     const bool network = result.Kind == GameKind::Lan;
-    if (!RecorderFor(result).WriteHistory(m_counters, rating, network, NetworkHistoryName(result.Names)))
+    if (!RecorderFor(result).WriteHistory(*m_counters, rating, network, NetworkHistoryName(result.Names)))
         Report(Failure::HistoryNotSaved);
 }
 
 void ClubEndSteps::StoreCounters(const GameResult &result, double)
 {
-    const GameRecorder::Stored stored = RecorderFor(result).StoreCounters(m_counters);
+    const GameRecorder::Stored stored = RecorderFor(result).StoreCounters(*m_counters);
     if (stored.save == ClubStore::SaveResult::Failed)
         Report(Failure::ClubNotSaved);
     m_storedLine = stored.save == ClubStore::SaveResult::Written ? stored.outcome.Line : 0;

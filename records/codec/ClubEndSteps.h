@@ -30,12 +30,21 @@ public:
     void setReportFailure(ReportFailure report) { m_reportFailure = std::move(report); }
     void setShowCycleEnd(ShowCycleEnd show) { m_showCycleEnd = std::move(show); }
 
+    ClubEndSteps(const ClubEndSteps &) = delete;
+    ClubEndSteps &operator=(const ClubEndSteps &) = delete;
+
+    // The steps work on `counters` from now on instead of their own copy: the
+    // window's, which the general score dialog shows and a change of name
+    // edits while the game runs.
+    void ShareCounters(GameCounters &counters) { m_counters = &counters; }
     // The counters of the game that starts now (from the welcome dialog).
-    void BeginGame(const GameCounters &counters) { m_counters = counters; }
-    const GameCounters &counters() const { return m_counters; }
+    void BeginGame(const GameCounters &counters) { *m_counters = counters; }
+    const GameCounters &counters() const { return *m_counters; }
     // What the game flow needs to know of the player.
     static PlayerRecord PlayerRecordOf(const GameCounters &counters);
 
+    // The game's score so far: FinalScore and CycleScore follow it.
+    void AddDeal(const GameResult &result) override;
     double RatingAfterGame(const GameResult &result) override;
     void WriteHistory(const GameResult &result, double rating) override;
     void StoreCounters(const GameResult &result, double rating) override;
@@ -47,6 +56,11 @@ public:
     // The club line the player stands on after the last stored game (0 not stored).
     int StoredLine() const { return m_storedLine; }
 
+protected:
+    // Whether the game's counters belong to the network club file: those of a
+    // LAN game do; the window also counts a game begun while network play is on.
+    virtual bool UsesNetworkClub(const GameResult &result) const { return result.Kind == GameKind::Lan; }
+
 private:
     GameRecorder RecorderFor(const GameResult &result) const;
     void Report(Failure failure) const;
@@ -55,7 +69,8 @@ private:
     const ClubStore &m_network;
     std::filesystem::path m_historyFolder;
     GameRecorder::Clock m_clock;
-    GameCounters m_counters;
+    GameCounters m_ownCounters;
+    GameCounters *m_counters = &m_ownCounters;
     ReportFailure m_reportFailure;
     ShowCycleEnd m_showCycleEnd;
     int m_topTenPlace = 0;

@@ -17,6 +17,8 @@
 #include "table/OwnCursors.h"
 #include "table/ScaleState.h"
 #include "table/TFormKing.h"
+#include "table/TouchEffect.h"
+#include "platform/ResourcePack.h"
 #include "table/TVyxCardsButton.h"
 #include "table/TableGeometry.h"
 #include "table/WavePlayer.h"
@@ -77,12 +79,6 @@ bool IsOwnFrame(const QCursor &cursor, const OwnCursors &cursors, CursorRole rol
     return false;
 }
 
-// A wave player that can be told it is inside a sound played to its end.
-struct WaitingWavePlayer : RecordingWavePlayer {
-    bool waiting = false;
-    bool IsWaiting() const override { return waiting; }
-};
-
 // Counts the paint events a widget gets.
 struct PaintCounter : QObject {
     int paints = 0;
@@ -102,6 +98,12 @@ struct FreshClub {
         ClubStore(base / "Halvane.clb").Save(ClubFile::Fresh());
         ClubStore(base / "Halvane.net").Save(ClubFile::Fresh());
     }
+};
+
+// Records the calls, and can pretend a sound is being played to its end.
+struct WaitingWavePlayer : RecordingWavePlayer {
+    bool waiting = false;
+    bool IsWaiting() const override { return waiting; }
 };
 
 struct Window {
@@ -190,8 +192,9 @@ private Q_SLOTS:
     void wholeGameByClicks_data();
     void wholeGameByClicks();
     void tableInput();
+    void touchEffects_data();
+    void touchEffects();
     void testSwitch();
-    void heartbeatWaitsForSound();
     void thinkingKeepsWindowPainting_data();
     void thinkingKeepsWindowPainting();
     void handCursor_data();
@@ -229,6 +232,19 @@ void TestGameWindow::wholeGameByClicks()
     QVERIFY(Colours(w.form.ImageCards[1]->picture()) > 3);
     const QImage emptyTable = w.form.ImageStol->picture();
 
+    // While a computer seat thinks, the contract panel shows its progress bar
+    // (the window keeps painting and its timers run); the bar is gone before
+    // the person is to play.
+    const QColor pink(255, 200, 200);
+    const auto barShown = [&w, &pink] { return w.form.ImageKon->picture().pixelColor(22, 138) == pink; };
+    int thinkingSeen = 0;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (barShown())
+            ++thinkingSeen;
+    });
+    sampler.start(1);
+
     QStringList captions;
     int localCards = 0;
     bool sawLocalCardOnTable = false;
@@ -248,6 +264,7 @@ void TestGameWindow::wholeGameByClicks()
             QCOMPARE(w.button(7)->text(), QStringLiteral("Next Round"));
             QTest::mouseClick(w.button(8), Qt::LeftButton);
         } else if (s.Turn == 3 && s.StartButtonState == 2 && !s.OrderPending) {
+            QVERIFY(!barShown());
             const int before = s.hand(3).cardsLeft;
             QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(w.slotWhere(true)));
             QCOMPARE(w.state().hand(3).cardsLeft, before - 1);
@@ -263,6 +280,7 @@ void TestGameWindow::wholeGameByClicks()
     QCOMPARE(w.state().DealNumber(), deals);
     QVERIFY(localCards >= deals * 5); // early ends leave cards in the hands
     QVERIFY(sawLocalCardOnTable);
+    QVERIFY(thinkingSeen > 0);
     QVERIFY(captions.contains(QStringLiteral("Ok")));
     QVERIFY(captions.contains(QStringLiteral("Next Round")));
     QVERIFY(captions.contains(QStringLiteral("To Begin of Round")));
@@ -291,7 +309,12 @@ void TestGameWindow::tableInput()
     // Kon 1, deal 1: seat 2 leads. Before the start nothing may be played.
     QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(1));
     QCOMPARE(w.state().hand(3).cardsLeft, 10);
+    // While a sound plays to its end the heartbeat rests: seat 2 does not lead yet.
+    w.wave.waiting = true;
     QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QTest::qWait(50);
+    QVERIFY(w.state().TrickBySeat()[1].isEmpty());
+    w.wave.waiting = false;
     QTRY_COMPARE(w.state().Turn, 3);
 
     // A right click on the own hand speaks the card and plays nothing.
@@ -338,6 +361,55 @@ void TestGameWindow::tableInput()
     QCOMPARE(w.state().hand(3).cardsLeft, 9);
 }
 
+namespace {
+int OpenTouchEffects()
+{
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<TouchEffect *>(w) && w->isVisible())
+            ++n;
+    return n;
+}
+} // namespace
+
+void TestGameWindow::touchEffects_data()
+{
+    QTest::addColumn<bool>("pack");
+    QTest::addColumn<bool>("buttons");
+    QTest::addColumn<bool>("cards");
+    QTest::newRow("both salutes") << true << true << true;
+    QTest::newRow("buttons only") << true << true << false;
+    QTest::newRow("cards only") << true << false << true;
+    QTest::newRow("no decor pack") << false << true << true;
+}
+
+// The burst under the mouse: on pressing a button with the button salute,
+// on playing a card with the card salute; never without the decor pack.
+void TestGameWindow::touchEffects()
+{
+    QFETCH(bool, pack);
+    QFETCH(bool, buttons);
+    QFETCH(bool, cards);
+    const PackSearch saved = CurrentPackSearch();
+    QTemporaryDir empty;
+    CurrentPackSearch().programDir = pack ? QStringLiteral(HALVANE_PROGRAM_DIR) : empty.path();
+    CurrentPackSearch().currentDir = empty.path();
+    Window w;
+    CurrentSettings().SaluteButtons = buttons;
+    CurrentSettings().SaluteCards = cards;
+    w.toMenu();
+    QTest::mouseClick(w.button(6), Qt::LeftButton);
+    QTRY_COMPARE(OpenTouchEffects(), 0);
+    QTest::mouseClick(w.button(7), Qt::LeftButton);
+    QCOMPARE(OpenTouchEffects(), pack && buttons ? 1 : 0);
+    QTRY_COMPARE(OpenTouchEffects(), 0); // 30 frames of 12 ms, then it closes itself
+    QTRY_COMPARE(w.state().Turn, 3);
+    QTest::mouseClick(w.form.ImageCards[3], Qt::LeftButton, {}, w.pointOnSlot(w.slotWhere(true)));
+    QCOMPARE(w.state().hand(3).cardsLeft, 9);
+    QCOMPARE(OpenTouchEffects(), pack && cards ? 1 : 0);
+    CurrentPackSearch() = saved;
+}
+
 void TestGameWindow::testSwitch()
 {
     int toggles = 0;
@@ -375,23 +447,6 @@ void TestGameWindow::testSwitch()
     w.form.QuitClick();
     QTest::mouseClick(w.button(6), Qt::LeftButton);
     QVERIFY(!w.state().OpenHands);
-}
-
-void TestGameWindow::heartbeatWaitsForSound()
-{
-    Window w;
-    w.toMenu();
-    QTest::mouseClick(w.button(6), Qt::LeftButton);
-    // Kon 1, deal 1: the computer in seat 2 leads as soon as the heartbeat lets it.
-    w.wave.waiting = true;
-    QTest::mouseClick(w.button(7), Qt::LeftButton);
-    QVERIFY(w.form.Timer1->isActive());
-    QTest::qWait(40); // many 1 ms ticks
-    w.game.Timer1Timer();
-    QCOMPARE(w.state().hand(2).cardsLeft, 10);
-    QCOMPARE(w.state().Turn, 2);
-    w.wave.waiting = false;
-    QTRY_COMPARE(w.state().hand(2).cardsLeft, 9);
 }
 
 void TestGameWindow::thinkingKeepsWindowPainting_data()

@@ -84,6 +84,38 @@ private slots:
         QCOMPARE(f.network.Load()->Bytes(), ClubFile::Fresh().Bytes());
     }
 
+    // The deals' figures followed during the game leave the recorded game as it
+    // would be without them: the score is the game's, not the sum of the deals'.
+    void dealsFollowedDuringTheGame()
+    {
+        const std::array<int, 4> scoreAfterDeal{-12, 30, 18, 44};
+        std::array<std::string, 2> clubBytes;
+        std::array<std::string, 2> historyLines;
+        for (int follow = 0; follow <= 1; ++follow) {
+            Folder f;
+            ClubEndSteps steps(f.local, f.network, f.path / "History", FixedClock);
+            GameCounters shared = LoadCounters(*f.local.Load(), 6, "Anna", "pw");
+            shared.StartScore = 7;
+            steps.ShareCounters(shared);
+            GameResult r;
+            r.Kon = shared.Kon;
+            for (int score : scoreAfterDeal) {
+                r.FinalScore = score;
+                if (follow) {
+                    steps.AddDeal(r);
+                    QCOMPARE(shared.FinalScore, score);
+                    QCOMPARE(shared.CycleScore, 7 + score);
+                }
+            }
+            EndGame(steps, r, false);
+            clubBytes[size_t(follow)] = f.local.Load()->Bytes();
+            historyLines[size_t(follow)] = CheckHistoryFile(f.path / "History" / "Halvane_I0001.hst").entryLines.at(0);
+            QCOMPARE(PlayerLine::Parse(f.local.Load()->line(1))->cycleScore, 7 + 44);
+        }
+        QCOMPARE(clubBytes[1], clubBytes[0]);
+        QCOMPARE(historyLines[1], historyLines[0]);
+    }
+
     void networkGameUsesTheNetworkFile()
     {
         Folder f;
