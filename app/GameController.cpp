@@ -59,7 +59,7 @@ GameController::GameController(TForm1 &form, const TableArt &art, QObject *paren
     }
     m_local.SetAskOrder([this](const OrderChoices &open) { return AskOrderWithDialog(open); });
     m_switch = new TestSwitch([this] { m_flow->ToggleOpenHands(); }, this);
-    m_switch->Watch(form.findChild<QObject *>(QStringLiteral("BitBtn1")));
+    m_switch->Watch(form.BitBtn1);
 
     connect(&form, &TForm1::gameRequested, this, &GameController::StartGame);
     connect(&form, &TForm1::gameAbandoned, this, &GameController::AbandonGame);
@@ -116,6 +116,7 @@ void GameController::StartGame(int playerSlot)
     setup.Options.orderedKing = settings.OrderedKing;
     setup.Options.playEralash = settings.PlayEralash;
     setup.Options.longGame = settings.LongGame;
+    m_form.ShowChatControls(setup.Kind != GameKind::Computer);
     m_handCursor = CursorRole::Arrow;
     SetCursorRole(m_form.ImageCards[3], m_handCursor);
     m_flow->StartGame(setup, player);

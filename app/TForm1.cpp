@@ -118,6 +118,15 @@ void TForm1::FormCreate()
         Panels[k] = p;
     }
     Buttons[9]->setToolTip(QStringLiteral("20"));
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(15);
+    Edit1->hide();
+    BitBtn1 = new QPushButton(this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setFocusPolicy(Qt::StrongFocus);
+    BitBtn1->setText(QStringLiteral(">"));
+    BitBtn1->hide();
     for (TVyxCardsButton *b : findChildren<TVyxCardsButton *>())
         TouchEffect::Attach(b);
 
@@ -239,6 +248,7 @@ void TForm1::ApplyWindowSize()
         move(area.topLeft());
     Image1->setGeometry(rect());
     Image1->resizePicture(size(), Silver);
+    LayOutChatControls();
     if (SplashShown)
         DrawSplash();
     else if (MenuShown)
@@ -442,6 +452,27 @@ void TForm1::LayoutMainMenu()
     }
 }
 
+void TForm1::LayOutChatControls()
+{
+    const TableLayout layout = ComputeTableLayout();
+    Edit1->setGeometry(layout.chatLine);
+    QFont font = Edit1->font();
+    font.setPixelSize(std::max(6, Scaled(14)));
+    Edit1->setFont(font);
+    BitBtn1->setGeometry(layout.sendButton);
+}
+
+void TForm1::ShowChatControls(bool on)
+{
+    LayOutChatControls();
+    Edit1->setVisible(on);
+    BitBtn1->setVisible(on);
+    if (on) {
+        Edit1->raise();
+        BitBtn1->raise();
+    }
+}
+
 TableControls TForm1::tableControls()
 {
     TableControls c;
@@ -497,6 +528,7 @@ void TForm1::BuildMemberButtons()
 
 void TForm1::ShowMainMenu()
 {
+    ShowChatControls(false);
     LayoutMainMenu();
     MenuRecords::RefreshMenu(*this);
     BuildMemberButtons();

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
@@ -79,6 +81,9 @@ public:
     ImageControl *ImageHelp = nullptr;
     ImageControl *ImageSvLeft = nullptr;
     ImageControl *ImageSvRight = nullptr;
+    // The chat line and its send button under the message board (network play).
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
 
     QMenu *PopupMenu1 = nullptr;
     QAction *GenCount = nullptr;
@@ -137,6 +142,9 @@ public:
     // The NewButtons look (`Nuvo`) on every button of the window, and the
     // menu panels that follow it.
     void ApplyButtonStyle();
+    // Shows or hides the chat line and its send button (network play only),
+    // placed under the message board for the current window size.
+    void ShowChatControls(bool on);
     // The own or the system cursors on every control of the window.
     void ApplyCursors();
     // The menu again in the current fonts, pictures and design.
@@ -188,6 +196,7 @@ private:
     void ChooseMember(int slot);
     void StartGameFor(int slot);
     void LayoutMainMenu();
+    void LayOutChatControls();
     void DrawSplash();
     void PrepareMusic();
     void ApplyLanguagePictures();

@@ -195,6 +195,8 @@ private Q_SLOTS:
     void touchEffects_data();
     void touchEffects();
     void testSwitch();
+    void chatControlsPlace_data();
+    void chatControlsPlace();
     void thinkingKeepsWindowPainting_data();
     void thinkingKeepsWindowPainting();
     void handCursor_data();
@@ -425,28 +427,75 @@ void TestGameWindow::testSwitch()
     QVERIFY(!sw.Type(QStringLiteral("+") + QString::number(TestSwitch::Number)));
     sw.Clear();
 
-    // Focus changes empty the collection.
-    QPushButton button;
-    button.show();
-    sw.Watch(&button);
-    QTest::keyClicks(&button, QStringLiteral("573"));
-    QCOMPARE(sw.Typed(), QStringLiteral("573"));
-    QFocusEvent out(QEvent::FocusOut);
-    QApplication::sendEvent(&button, &out);
-    QVERIFY(sw.Typed().isEmpty());
-
-    // In a game the switch opens the opponents' hands, and a new game closes them.
+    // In a game the switch is typed on the chat's send button while it has
+    // the focus (the chat shows in network play; here it is shown as there).
     Window w;
     w.toMenu();
     QTest::mouseClick(w.button(6), Qt::LeftButton);
+    QVERIFY(!w.form.BitBtn1->isVisible() && !w.form.Edit1->isVisible()); // not at a local game
+    w.form.ShowChatControls(true);
+    QPushButton *send = w.form.BitBtn1;
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    send->setFocus();
+    QTRY_VERIFY(send->hasFocus());
     const QImage closed = w.form.ImageCards[1]->picture();
-    w.game.Switch().Type(QString::number(TestSwitch::Number));
+    // Typed digits are kept while the button keeps the focus; losing it empties them.
+    QTest::keyClicks(send, QStringLiteral("573"));
+    QCOMPARE(w.game.Switch().Typed(), QStringLiteral("573"));
+    w.form.Edit1->setFocus();
+    QTRY_VERIFY(!send->hasFocus());
+    QVERIFY(w.game.Switch().Typed().isEmpty());
+    send->setFocus();
+    QTRY_VERIFY(send->hasFocus());
+    QTest::keyClicks(send, QStringLiteral("57"));
+    QVERIFY(!w.state().OpenHands);
+    QTest::keyClicks(send, QStringLiteral("357"));
     QVERIFY(w.state().OpenHands);
     QVERIFY(w.game.View().HandOpen(1) && w.game.View().HandOpen(2));
     QVERIFY(w.form.ImageCards[1]->picture() != closed);
+    // Keys typed elsewhere (the chat line) do not count.
+    w.form.Edit1->setFocus();
+    QTRY_VERIFY(w.form.Edit1->hasFocus());
+    QTest::keyClicks(w.form.Edit1, QString::number(TestSwitch::Number));
+    QVERIFY(w.state().OpenHands);
+    QCOMPARE(w.form.Edit1->text(), QString::number(TestSwitch::Number));
     w.form.QuitClick();
     QTest::mouseClick(w.button(6), Qt::LeftButton);
     QVERIFY(!w.state().OpenHands);
+}
+
+void TestGameWindow::chatControlsPlace_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size = 1; size <= 5; ++size)
+        QTest::newRow(qPrintable(QStringLiteral("size %1").arg(size))) << size;
+}
+
+void TestGameWindow::chatControlsPlace()
+{
+    QFETCH(int, size);
+    Window w;
+    CurrentSettings().WindowSize = size;
+    w.form.ApplyWindowSize();
+    QCOMPARE(CurrentScale().windowSize, size);
+    // Under the message board (620, 373)-(750, 463): the send button at its
+    // right end, a Scaled(35) square; the chat line beside it, centred on it.
+    const QRect board = ElementRect(DesignRect{620, 373, 750, 463});
+    const int boardRight = board.left() + board.width();
+    const int boardBottom = board.top() + board.height();
+    const QRect send = w.form.BitBtn1->geometry();
+    QCOMPARE(send, QRect(boardRight - Scaled(35), boardBottom + Scaled(1), Scaled(35), Scaled(35)));
+    const QRect line = w.form.Edit1->geometry();
+    QCOMPARE(line.left(), board.left());
+    QCOMPARE(line.width(), board.width() - Scaled(36));
+    QCOMPARE(line.top(), boardBottom + Scaled(1) + int(std::lround((Scaled(35) - Scaled(20)) / 2.0)));
+    QVERIFY(line.right() < send.left());
+    QCOMPARE(w.form.Edit1->font().pixelSize(), Scaled(14));
+    QCOMPARE(w.form.Edit1->maxLength(), 15);
+    // Both stay inside the window at every size.
+    QVERIFY(w.form.rect().contains(send) && w.form.rect().contains(line));
+    QVERIFY(!w.form.BitBtn1->isVisible());
 }
 
 void TestGameWindow::thinkingKeepsWindowPainting_data()
