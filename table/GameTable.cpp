@@ -69,10 +69,14 @@ void GameTable::LayOutTable()
         }
     place(m_c.trick, m_layout.trick);
     place(m_c.contract, m_layout.contract);
-    if (m_c.button7)
-        m_c.button7->setGeometry(m_layout.button7);
-    if (m_c.button8)
-        m_c.button8->setGeometry(m_layout.button8);
+    // The two table buttons write their captions in the menu buttons' face,
+    // scaled with the window like everything else on the table.
+    const QFont buttonFont = SlotFont(1, FontHeight(Scaled(16), "decor"), true);
+    for (const auto &[button, rect] : {std::pair{m_c.button7, m_layout.button7}, std::pair{m_c.button8, m_layout.button8}})
+        if (button) {
+            button->setGeometry(rect);
+            button->setFont(buttonFont);
+        }
     DrawBackground();
 }
 

@@ -10,7 +10,10 @@
 #include "app/ThinkingWait.h"
 #include "records/codec/ClubFile.h"
 #include "records/codec/ClubStore.h"
+#include "records/SettingsStore.h"
 #include "records/codec/Settings.h"
+#include "platform/ResourcePack.h"
+#include "table/PackTableArt.h"
 #include "table/DrawnTableArt.h"
 #include "table/GameTable.h"
 #include "table/ImageControl.h"
@@ -196,6 +199,8 @@ private Q_SLOTS:
     void touchEffects();
     void testSwitch();
     void chatControlsPlace_data();
+    void screenshots_data();
+    void screenshots();
     void chatControlsPlace();
     void thinkingKeepsWindowPainting_data();
     void thinkingKeepsWindowPainting();
@@ -496,6 +501,114 @@ void TestGameWindow::chatControlsPlace()
     // Both stay inside the window at every size.
     QVERIFY(w.form.rect().contains(send) && w.form.rect().contains(line));
     QVERIFY(!w.form.BitBtn1->isVisible());
+}
+
+void TestGameWindow::screenshots_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("small window") << 1;
+    QTest::newRow("average window 1") << 3;
+    QTest::newRow("large window") << 5;
+}
+
+// The window as a person sees it, with our packs: the menu, then a deal with
+// two cards on the table and the person to play, at three window sizes.
+void TestGameWindow::screenshots()
+{
+    QFETCH(int, size);
+    const PackSearch savedSearch = CurrentPackSearch();
+    CurrentPackSearch() = PackSearch{QStringLiteral(HALVANE_PROGRAM_DIR), QStringLiteral(HALVANE_PROGRAM_DIR)};
+    QTemporaryDir dir;
+    FreshClub club(dir.path());
+    CurrentSettings() = Settings{};
+    CurrentSettings().WindowSize = size;
+    SettingsStore::WriteSettings(dir.path() + QLatin1Char('/'), {});
+    CurrentSettings() = Settings{};
+
+    TForm1 form(dir.path());
+    RecordingWavePlayer wave;
+    form.setWavePlayer(&wave);
+    form.setConfirm([](const QString &) { return true; });
+    form.setWelcome([](int) { return true; });
+    GameController game(form, form.tableArt());
+    game.SetWavePlayer(&wave);
+    game.View().SetPause([](int) {});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(CurrentScale().windowSize, size); // the first paint has read the settings
+    CurrentSettings().FlyCards = false;
+    const QString shots = QStringLiteral(HALVANE_PROGRAM_DIR) + QStringLiteral("/../screenshots");
+    QDir().mkpath(shots);
+
+    form.LeaveSplash();
+    QVERIFY(form.MenuShown);
+    QTest::qWait(50);
+    const QImage menu = form.grab().toImage();
+    QVERIFY(menu.save(shots + QStringLiteral("/window_menu_size%1.png").arg(size)));
+    for (int k : {1, 6, 9, 10, 11})
+        QVERIFY(form.rect().contains(form.button(k)->geometry()));
+
+    QTest::mouseClick(form.button(6), Qt::LeftButton);
+    const QImage emptyTrick = form.ImageStol->picture();
+    QTest::mouseClick(form.button(7), Qt::LeftButton);
+    // Kon 1, deal 1: seat 2 leads, seat 1 follows, then the person is to play.
+    QTRY_COMPARE(game.Flow().State().Turn, 3);
+    // The person plays; the heartbeat is held so that seat 1 is still to play.
+    form.Timer1->stop();
+    const Hand &hand = game.Flow().State().hand(3);
+    int legal = 1;
+    while (game.Flow().Legality(3, legal) != Legality::Legal)
+        ++legal;
+    const std::vector<int> xs = game.Table().HandPositions(3, hand.cardsLeft);
+    QTest::mouseClick(form.ImageCards[3], Qt::LeftButton, {}, QPoint(xs[size_t(legal - 1)] + 4, CurrentScale().cardHeight / 2));
+    QCOMPARE(game.Flow().State().Turn, 1);
+    QTest::qWait(50);
+    const QImage deal = form.grab().toImage();
+    QVERIFY(deal.save(shots + QStringLiteral("/window_deal_size%1.png").arg(size)));
+
+    // The two played cards lie in their slots, seat 1's slot is still empty.
+    const QSize card(CurrentScale().cardWidth, CurrentScale().cardHeight);
+    for (int seat : {2, 3}) {
+        const QRect slot(TrickSlot(seat), card);
+        QVERIFY(form.ImageStol->picture().copy(slot) != emptyTrick.copy(slot));
+    }
+    QCOMPARE(form.ImageStol->picture().copy(QRect(TrickSlot(1), card)), emptyTrick.copy(QRect(TrickSlot(1), card)));
+    QCOMPARE(hand.cardsLeft, 9);
+    // The table buttons' captions grow with the window and fit their buttons.
+    for (int k : {7, 8}) {
+        const QFont font = form.button(k)->font();
+        QVERIFY(font.pixelSize() >= Scaled(12));
+        QVERIFY(QFontMetrics(font).horizontalAdvance(QStringLiteral("To Begin of Round")) < form.button(k)->width());
+    }
+    // Every table element lies inside the window and none covers another.
+    std::vector<std::pair<QString, QRect>> parts;
+    for (int seat = 1; seat <= 3; ++seat) {
+        parts.emplace_back(QStringLiteral("hand %1").arg(seat), form.ImageCards[seat]->geometry());
+        parts.emplace_back(QStringLiteral("tablet %1").arg(seat), form.ImageTab[seat]->geometry());
+        parts.emplace_back(QStringLiteral("plate %1").arg(seat), form.ImageSay[seat]->geometry());
+    }
+    parts.emplace_back(QStringLiteral("trick"), form.ImageStol->geometry());
+    parts.emplace_back(QStringLiteral("contract"), form.ImageKon->geometry());
+    parts.emplace_back(QStringLiteral("Button7"), form.button(7)->geometry());
+    parts.emplace_back(QStringLiteral("Button8"), form.button(8)->geometry());
+    for (size_t i = 0; i < parts.size(); ++i) {
+        QVERIFY2(form.rect().contains(parts[i].second), qPrintable(parts[i].first));
+        for (size_t j = i + 1; j < parts.size(); ++j) {
+            if (parts[i].first == QStringLiteral("trick") && parts[j].first == QStringLiteral("contract"))
+                continue; // checked below
+            QVERIFY2(!parts[i].second.intersects(parts[j].second),
+                     qPrintable(parts[i].first + QStringLiteral(" covers ") + parts[j].first));
+        }
+    }
+    // The contract panel reaches a few units into the trick area, above the
+    // place where any card lies.
+    const QRect shared = form.ImageStol->geometry().intersected(form.ImageKon->geometry());
+    for (int seat = 1; seat <= 3; ++seat)
+        QVERIFY(shared.bottom() < form.ImageStol->y() + TrickSlot(seat).y());
+    // The hand's ten cards show their faces.
+    QVERIFY(Colours(form.ImageCards[3]->picture()) > 20);
+    form.QuitClick();
+    CurrentPackSearch() = savedSearch;
 }
 
 void TestGameWindow::thinkingKeepsWindowPainting_data()
