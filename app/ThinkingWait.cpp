@@ -20,7 +20,8 @@ namespace {
 constexpr int CursorPollMs = 16;
 } // namespace
 
-ThinkingWait::ThinkingWait(std::function<void(int)> draw, QObject *parent) : QObject(parent), m_draw(std::move(draw))
+ThinkingWait::ThinkingWait(QWidget *window, std::function<void(int)> draw, QObject *parent)
+    : QObject(parent), m_window(window), m_draw(std::move(draw))
 {
 }
 
@@ -56,10 +57,9 @@ void ThinkingWait::Run(int cardsHeld, const std::function<void()> &decide)
         ShowWaitCursor(false);
     QCoreApplication::instance()->removeEventFilter(this);
     m_running = false;
-    // A window asked to close meanwhile is asked again now, on a quiet table.
-    for (const QPointer<QWidget> &w : std::exchange(m_closeAsked, {}))
-        if (w)
-            QTimer::singleShot(0, w, &QWidget::close);
+    // A close asked for meanwhile is asked again now, on a quiet table.
+    if (std::exchange(m_closeAsked, false) && m_window)
+        QTimer::singleShot(0, m_window, &QWidget::close);
 }
 
 void ThinkingWait::Report(int percent)
@@ -81,13 +81,10 @@ bool ThinkingWait::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing would ask its question in a dialog nobody could click while
     // input is dropped; the request is kept until the decision is back.
-    if (event->type() == QEvent::Close && watched->isWidgetType()) {
-        auto *w = static_cast<QWidget *>(watched);
-        if (w->isWindow()) {
-            event->ignore();
-            m_closeAsked.emplace_back(w);
-            return true;
-        }
+    if (event->type() == QEvent::Close && watched == m_window) {
+        event->ignore();
+        m_closeAsked = true;
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

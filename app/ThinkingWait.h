@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <vector>
 
 namespace halvane {
 
@@ -20,8 +19,9 @@ class ThinkingWait : public QObject
 {
     Q_OBJECT
 public:
-    // `draw` gets every reported percent on the GUI thread.
-    explicit ThinkingWait(std::function<void(int percent)> draw, QObject *parent = nullptr);
+    // `draw` gets every reported percent on the GUI thread; `window` is the
+    // main window whose closing waits for the decision.
+    ThinkingWait(QWidget *window, std::function<void(int percent)> draw, QObject *parent = nullptr);
 
     void SetCursors(OwnCursors *cursors) { m_cursors = cursors; }
     // Runs `decide` on a worker thread and returns once it has finished; the
@@ -40,11 +40,12 @@ private:
     void ShowWaitCursor(bool on);
     void FollowWaitFrames();
 
+    QPointer<QWidget> m_window;
     std::function<void(int)> m_draw;
     OwnCursors *m_cursors = nullptr;
     bool m_running = false;
     int m_waitFrame = -1;
-    std::vector<QPointer<QWidget>> m_closeAsked;
+    bool m_closeAsked = false;
 };
 
 } // namespace halvane
