@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/GameController.h"
+#include "app/MenuRecords.h"
 #include "app/TableBalloons.h"
 #include "app/TForm1.h"
 #include "records/LocalGameEndSteps.h"
@@ -16,6 +17,7 @@
 #include "records/codec/PlayerLine.h"
 #include "records/codec/Settings.h"
 #include "records/codec/TopTenLine.h"
+#include "table/AnimatedPicture.h"
 #include "table/Balloons.h"
 #include "table/DrawnTableArt.h"
 #include "table/TBalloonHint.h"
@@ -154,7 +156,7 @@ struct Window {
         s.NetGame = networkPlay;
         form.NetGame = networkPlay;
         // The records as the program wires them: on the window's counters.
-        steps = std::make_unique<LocalGameEndSteps>(form.ProgramFolder, &form, &wave, form.Counters);
+        steps = MenuRecords::EndSteps(form, &wave);
         game.SetEndSteps(steps.get());
         QTest::mouseClick(form.Image1, Qt::LeftButton); // leave the splash
     }
@@ -306,11 +308,14 @@ void TestWindowRecords::generalScoreFollowsTheDeals()
 void TestWindowRecords::wholeGameClosesTheCycle()
 {
     Window w;
+    w.form.AccountMode = 2; // signed in to the account, playing a local game
     w.StartAnna();
     QVERIFY(w.form.GameRunning);
     int endScreens = 0;
+    bool clubShown = true;
     w.onEndGame = [&](TFormEndGame *d) {
         ++endScreens;
+        clubShown = d->RxGIFAn2->running();
         d->grab().save(ShotPath("end_of_cycle.png"));
     };
     w.Play([] { return false; }, [&](int deal) {
@@ -366,6 +371,7 @@ void TestWindowRecords::wholeGameClosesTheCycle()
 
     // The end-of-game screen of a place in the ten, shown once and closed.
     QCOMPARE(endScreens, 1);
+    QVERIFY(!clubShown); // a signed-in player's local cycle shows no club
     int good = 0;
     for (const auto &call : w.wave.calls)
         good += call.name == "WFiGood";
