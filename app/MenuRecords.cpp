@@ -225,7 +225,13 @@ void MenuRecords::ShowCount(TForm1 &form)
                                   : form.AccountMode == 3 ? TFormCount::Kind::Account
                                   : form.NetGame        ? TFormCount::Kind::Network
                                                         : TFormCount::Kind::Computer;
-    TFormCount dialog(FillCount(form.Counters), form.Counters.Name, kind, form.AccountMode, &form);
+    const CountKind figures = kind == TFormCount::Kind::Tournament ? CountKind::Tournament
+                              : kind == TFormCount::Kind::Account  ? CountKind::Account
+                                                                   : CountKind::Club;
+    // The account's own cycle count is not kept here yet: its games stand in.
+    const int accountCycleGame = GameInCycle(form.Counters.Kon);
+    TFormCount dialog(FillCount(form.Counters, figures, accountCycleGame), form.Counters.Name, kind, form.AccountMode,
+                      &form);
     dialog.exec();
 }
 
