@@ -470,9 +470,11 @@ void TestWindowRecords::tableBalloons()
     open = OpenBalloons();
     QCOMPARE(open.size(), 1);
     QCOMPARE(open[0]->text(), QStringLiteral("General number of game: 20\n\rNumber of round in a current session: 1 / 1"));
-    CloseBalloons();
+    // Leaving the game takes the table and its balloon away.
     w.form.TournamentGame = false;
     w.form.QuitClick();
+    QVERIFY(!w.form.ImageKon->isVisible());
+    QCOMPARE(OpenBalloons().size(), 0);
 }
 
 
