@@ -3,6 +3,7 @@
 #include "TForm1.h"
 #include "core/Cp1251.h"
 #include "records/ClubStartupCheck.h"
+#include "records/LocalGameEndSteps.h"
 #include "records/SettingsStore.h"
 #include "records/TFHistory.h"
 #include "records/TFormCount.h"
@@ -57,6 +58,13 @@ void MenuRecords::ShowError(const QString &message)
     std::fprintf(stderr, "halvane: %s\n", qPrintable(DisplayLines(message)));
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         QMessageBox::critical(nullptr, Phrase(ph::ProductName), DisplayLines(message));
+}
+
+std::unique_ptr<LocalGameEndSteps> MenuRecords::EndSteps(TForm1 &form, WavePlayer *sounds)
+{
+    auto steps = std::make_unique<LocalGameEndSteps>(form.ProgramFolder, &form, sounds, form.Counters);
+    steps->setAccountMode([&form] { return form.AccountMode; });
+    return steps;
 }
 
 bool MenuRecords::StartUp(TForm1 &form)
@@ -217,7 +225,13 @@ void MenuRecords::ShowCount(TForm1 &form)
                                   : form.AccountMode == 3 ? TFormCount::Kind::Account
                                   : form.NetGame        ? TFormCount::Kind::Network
                                                         : TFormCount::Kind::Computer;
-    TFormCount dialog(FillCount(form.Counters), form.Counters.Name, kind, form.AccountMode, &form);
+    const CountKind figures = kind == TFormCount::Kind::Tournament ? CountKind::Tournament
+                              : kind == TFormCount::Kind::Account  ? CountKind::Account
+                                                                   : CountKind::Club;
+    // The account's own cycle count is not kept here yet: its games stand in.
+    const int accountCycleGame = GameInCycle(form.Counters.Kon);
+    TFormCount dialog(FillCount(form.Counters, figures, accountCycleGame), form.Counters.Name, kind, form.AccountMode,
+                      &form);
     dialog.exec();
 }
 

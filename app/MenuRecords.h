@@ -6,13 +6,20 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace halvane {
 
+class LocalGameEndSteps;
 class TForm1;
+class WavePlayer;
 
 class MenuRecords
 {
 public:
+    // The end-of-game records of the window's games: they work on the
+    // window's counters and show the end-of-game screen over the window.
+    static std::unique_ptr<LocalGameEndSteps> EndSteps(TForm1 &form, WavePlayer *sounds);
     // Reads the settings, checks both club files and writes the settings.
     // False when a club file is missing or damaged: the program must end.
     static bool StartUp(TForm1 &form);

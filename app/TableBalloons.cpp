@@ -30,7 +30,8 @@ TableBalloons::TableBalloons(TForm1 &form) : QObject(&form), m_form(form)
 
 bool TableBalloons::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Leave) {
+    // A control that hides (the table leaves) gets no leave event.
+    if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) {
         MouseLeave();
     } else if (event->type() == QEvent::Enter) {
         if (watched == m_form.ImageKon)

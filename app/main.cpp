@@ -1,6 +1,7 @@
 // Program entry: the application, its title, the main window, the message loop.
 
 #include "GameController.h"
+#include "MenuRecords.h"
 #include "ProgramOptions.h"
 #include "TForm1.h"
 #include "TableBalloons.h"
@@ -66,8 +67,8 @@ int main(int argc, char *argv[])
     game.SetSpeakCard([&voice](halvane::Card card, bool wait) { return voice.SpeakCard(card, wait); });
     // The records work on the window's counters: they follow every deal, the
     // general score dialog shows them and a change of name edits them.
-    halvane::LocalGameEndSteps endSteps(window.ProgramFolder, &window, &signalPlayer, window.Counters);
-    game.SetEndSteps(&endSteps);
+    const std::unique_ptr<halvane::LocalGameEndSteps> endSteps = halvane::MenuRecords::EndSteps(window, &signalPlayer);
+    game.SetEndSteps(endSteps.get());
     window.tableBalloons().SetSeatName([&game](int seat) { return game.Flow().State().Names[size_t(seat - 1)]; });
     QObject::connect(&window, &halvane::TForm1::startupFailed, &app, [] { QCoreApplication::exit(1); });
     window.show();

@@ -51,7 +51,7 @@ LocalGameEndSteps::LocalGameEndSteps(const QString &programFolder, QWidget *wind
         TFormEndGame::Inputs in;
         in.TopTenPlace = place;
         in.LastCycleScore = score;
-        in.AccountMode = 1;
+        in.AccountMode = m_accountMode ? m_accountMode() : 1;
         in.NetGame = CurrentSettings().NetGame;
         TFormEndGame screen(in, m_sounds, m_window);
         screen.exec();

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace halvane {
@@ -20,6 +22,10 @@ public:
     // keep the game's figures in `counters`, the window's.
     LocalGameEndSteps(const QString &programFolder, QWidget *window, WavePlayer *sounds, GameCounters &counters);
 
+    // The window's AccountMode (1 offline, 2 logged in, 3 account game) for
+    // the end-of-game screen; 1 unless set.
+    void setAccountMode(std::function<int()> mode) { m_accountMode = std::move(mode); }
+
 protected:
     // The member buttons of a game begun while network play is on come from
     // the network club file, so its counters go back there.
@@ -28,6 +34,7 @@ protected:
 private:
     QWidget *m_window;
     WavePlayer *m_sounds;
+    std::function<int()> m_accountMode;
 };
 
 } // namespace halvane

@@ -1,5 +1,7 @@
 #include "GameCounters.h"
 
+#include <cmath>
+
 #include "NumberText.h"
 #include "PlayerLine.h"
 #include "TopTenLine.h"
@@ -123,16 +125,23 @@ int GameInCycle(int kon)
     return k == 0 ? CycleLength : k;
 }
 
-TCount FillCount(const GameCounters &c)
+TCount FillCount(const GameCounters &c, CountKind kind, int accountCycleGame)
 {
     TCount t;
     t.Count_KonAll = std::to_string(c.Kon);
-    t.Count_KonCur = std::to_string(GameInCycle(c.Kon));
     t.Count_ScoBeg = std::to_string(c.StartScore);
     t.Count_ScoCur = std::to_string(c.FinalScore);
     t.Count_ScoAll = std::to_string(c.StartScore + c.FinalScore);
-    t.Count_ReiBeg = PadLeft(TwoDecimalText(c.StartRating), 6);
-    t.Count_ReiCur = PadLeft(TwoDecimalText(RatingAfterGame(c.GamesBefore, c.StartRating, c.FinalScore, c.Kon)), 6);
+    if (kind == CountKind::Club) {
+        t.Count_KonCur = std::to_string(GameInCycle(c.Kon));
+        t.Count_ReiBeg = PadLeft(TwoDecimalText(c.StartRating), 6);
+        t.Count_ReiCur = PadLeft(TwoDecimalText(RatingAfterGame(c.GamesBefore, c.StartRating, c.FinalScore, c.Kon)), 6);
+        return t;
+    }
+    // The service's ratings are whole numbers; the one after the game is its to tell.
+    t.Count_KonCur = kind == CountKind::Account ? std::to_string(accountCycleGame) : "-";
+    t.Count_ReiBeg = std::to_string(static_cast<long long>(std::nearbyint(c.StartRating)));
+    t.Count_ReiCur = "?";
     return t;
 }
 

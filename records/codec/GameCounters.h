@@ -71,7 +71,11 @@ int ChangeName(ClubFile &club, int slot, std::string_view newName, std::string_v
 struct TCount {
     std::string Count_KonAll, Count_KonCur, Count_ScoBeg, Count_ScoCur, Count_ScoAll, Count_ReiBeg, Count_ReiCur;
 };
-TCount FillCount(const GameCounters &counters);
+// Account and tournament games take their figures from the service: the
+// account's position in its cycle, and for a tournament the tournament score in
+// StartScore and the tournament rating in StartRating.
+enum class CountKind { Club, Account, Tournament };
+TCount FillCount(const GameCounters &counters, CountKind kind = CountKind::Club, int accountCycleGame = 0);
 
 // The game's number within its cycle, 1..20.
 int GameInCycle(int kon);

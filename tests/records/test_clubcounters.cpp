@@ -234,6 +234,37 @@ private slots:
         QCOMPARE(t.Count_ReiBeg, std::string("  1,50"));
         QCOMPARE(t.Count_ReiCur, std::string("  1,42")); // (39 x 1.5 - 1.5) / 40 = 1.425, half to even
     }
+
+    void countsOfServiceGames_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("rating");
+        QTest::addColumn<QString>("konCur");
+        QTest::addColumn<QString>("reiBeg");
+        QTest::newRow("account") << int(CountKind::Account) << 1502.5 << "7" << "1502";
+        QTest::newRow("account, rating rounds up") << int(CountKind::Account) << 1503.5 << "7" << "1504";
+        QTest::newRow("tournament") << int(CountKind::Tournament) << -12.7 << "-" << "-13";
+    }
+    void countsOfServiceGames()
+    {
+        QFETCH(int, kind);
+        QFETCH(double, rating);
+        QFETCH(QString, konCur);
+        QFETCH(QString, reiBeg);
+        GameCounters c;
+        c.Kon = 33;
+        c.StartScore = 250;
+        c.StartRating = rating;
+        c.AddDeal(-40);
+        const TCount t = FillCount(c, CountKind(kind), 7);
+        QCOMPARE(t.Count_KonAll, std::string("33"));
+        QCOMPARE(QString::fromStdString(t.Count_KonCur), konCur);
+        QCOMPARE(t.Count_ScoBeg, std::string("250"));
+        QCOMPARE(t.Count_ScoCur, std::string("-40"));
+        QCOMPARE(t.Count_ScoAll, std::string("210"));
+        QCOMPARE(QString::fromStdString(t.Count_ReiBeg), reiBeg);
+        QCOMPARE(t.Count_ReiCur, std::string("?"));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestClubCounters)

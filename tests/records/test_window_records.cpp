@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/GameController.h"
+#include "app/MenuRecords.h"
 #include "app/TableBalloons.h"
 #include "app/TForm1.h"
 #include "records/LocalGameEndSteps.h"
@@ -16,6 +17,7 @@
 #include "records/codec/PlayerLine.h"
 #include "records/codec/Settings.h"
 #include "records/codec/TopTenLine.h"
+#include "table/AnimatedPicture.h"
 #include "table/Balloons.h"
 #include "table/DrawnTableArt.h"
 #include "table/TBalloonHint.h"
@@ -154,7 +156,7 @@ struct Window {
         s.NetGame = networkPlay;
         form.NetGame = networkPlay;
         // The records as the program wires them: on the window's counters.
-        steps = std::make_unique<LocalGameEndSteps>(form.ProgramFolder, &form, &wave, form.Counters);
+        steps = MenuRecords::EndSteps(form, &wave);
         game.SetEndSteps(steps.get());
         QTest::mouseClick(form.Image1, Qt::LeftButton); // leave the splash
     }
@@ -306,11 +308,14 @@ void TestWindowRecords::generalScoreFollowsTheDeals()
 void TestWindowRecords::wholeGameClosesTheCycle()
 {
     Window w;
+    w.form.AccountMode = 2; // signed in to the account, playing a local game
     w.StartAnna();
     QVERIFY(w.form.GameRunning);
     int endScreens = 0;
+    bool clubShown = true;
     w.onEndGame = [&](TFormEndGame *d) {
         ++endScreens;
+        clubShown = d->RxGIFAn2->running();
         d->grab().save(ShotPath("end_of_cycle.png"));
     };
     w.Play([] { return false; }, [&](int deal) {
@@ -328,7 +333,7 @@ void TestWindowRecords::wholeGameClosesTheCycle()
     QVERIFY2(w.form.MenuShown, "the game did not come back to the menu");
     QCOMPARE(w.state().DealNumber(), 12);
     QCOMPARE(w.messages.size(), 1); // the change of name was confirmed, no write failed
-    QVERIFY(w.messages[0].contains(QStringLiteral("Anya")));
+    QCOMPARE(w.messages[0], QStringLiteral("Your name and/or the password were successfully changed!\nNew name: Anya"));
     const int finalScore = w.state().Game.finalScore;
     const int cycleScore = AnnaScore + finalScore;
 
@@ -366,6 +371,7 @@ void TestWindowRecords::wholeGameClosesTheCycle()
 
     // The end-of-game screen of a place in the ten, shown once and closed.
     QCOMPARE(endScreens, 1);
+    QVERIFY(!clubShown); // a signed-in player's local cycle shows no club
     int good = 0;
     for (const auto &call : w.wave.calls)
         good += call.name == "WFiGood";
@@ -464,9 +470,11 @@ void TestWindowRecords::tableBalloons()
     open = OpenBalloons();
     QCOMPARE(open.size(), 1);
     QCOMPARE(open[0]->text(), QStringLiteral("General number of game: 20\n\rNumber of round in a current session: 1 / 1"));
-    CloseBalloons();
+    // Leaving the game takes the table and its balloon away.
     w.form.TournamentGame = false;
     w.form.QuitClick();
+    QVERIFY(!w.form.ImageKon->isVisible());
+    QCOMPARE(OpenBalloons().size(), 0);
 }
 
 
