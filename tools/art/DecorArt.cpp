@@ -20,6 +20,7 @@ const QColor Gold(222, 184, 84);
 const QColor DarkGold(140, 104, 30);
 const QColor Wine(96, 16, 40);
 const QColor Purple(70, 24, 96);
+const QColor Parchment(246, 236, 206); // light field, so the panel's blue and brown lines read
 
 QImage canvas(int w, int h)
 {
@@ -756,17 +757,17 @@ void WriteDecor(AssetWriter &out)
     writeAnimations(out);
 
     // Frames of the contract panel and the message board, the score tablet.
-    out.png(QStringLiteral("RamkaABSm"), framedPanel(110, 160, Wine, 1.0));
-    out.png(QStringLiteral("RamkaABBg"), framedPanel(220, 320, Wine, 2.0));
+    out.png(QStringLiteral("RamkaABSm"), framedPanel(110, 160, Parchment, 1.0));
+    out.png(QStringLiteral("RamkaABBg"), framedPanel(220, 320, Parchment, 2.0));
     out.png(QStringLiteral("RamkaERSm"), framedPanel(120, 80, QColor(240, 228, 196), 1.0));
     out.png(QStringLiteral("RamkaERBg"), framedPanel(240, 160, QColor(240, 228, 196), 2.0));
-    out.png(QStringLiteral("TabloSm"), framedPanel(155, 95, QColor(24, 60, 40), 1.0));
-    out.png(QStringLiteral("TabloBg"), framedPanel(310, 190, QColor(24, 60, 40), 2.0));
+    out.png(QStringLiteral("TabloSm"), framedPanel(155, 95, QColor(222, 238, 220), 1.0));
+    out.png(QStringLiteral("TabloBg"), framedPanel(310, 190, QColor(222, 238, 220), 2.0));
 
     // Name plates by colour letter.
     const std::array<std::pair<const char *, QColor>, 5> plates = {
         {{"SPBlue", QColor(40, 90, 200)}, {"SPGreen", QColor(40, 150, 60)}, {"SPRed", QColor(200, 40, 40)},
-         {"SPYellow", QColor(220, 180, 30)}, {"SPFiolet", QColor(140, 60, 180)}}};
+         {"SPYellow", QColor(196, 128, 8)}, {"SPFiolet", QColor(140, 60, 180)}}};
     for (const auto &[name, colour] : plates) {
         out.png(QString::fromLatin1(name), plate(150, 40, colour));
         out.png(QString::fromLatin1(name) + QStringLiteral("B"), plate(300, 80, colour));
