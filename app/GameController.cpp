@@ -51,7 +51,7 @@ GameController::GameController(TForm1 &form, const TableArt &art, QObject *paren
     m_flow->SetSeat(1, &m_computer1);
     m_flow->SetSeat(2, &m_computer2);
     m_flow->SetSeat(3, &m_local);
-    m_thinking = new ThinkingWait(&form, [this](int percent) { m_view->ThinkingFrame(percent); }, this);
+    m_thinking = new ThinkingWait([this](int percent) { m_view->ThinkingFrame(percent); }, this);
     m_thinking->SetCursors(m_cursors);
     for (ComputerSeat *seat : {&m_computer1, &m_computer2}) {
         seat->SetProgress([this](int percent) { m_thinking->Report(percent); });

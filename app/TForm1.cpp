@@ -19,6 +19,7 @@
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
 #include "table/TouchEffect.h"
+#include "table/InputBlocker.h"
 #include "table/WavePlayer.h"
 #include "table/WindowSize.h"
 #include "records/ApplyCursors.h"
@@ -129,6 +130,8 @@ void TForm1::FormCreate()
     BitBtn1->hide();
     for (TVyxCardsButton *b : findChildren<TVyxCardsButton *>())
         TouchEffect::Attach(b);
+    // Closing asks a question; during a wait that drops input it asks after the wait.
+    InputBlocker::HoldClosesOf(this);
 
     connect(Buttons[1], &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Buttons[2], &QPushButton::clicked, this, &TForm1::Button2Click);

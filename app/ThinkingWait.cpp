@@ -4,7 +4,6 @@
 #include "table/InputBlocker.h"
 #include "table/OwnCursors.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -20,8 +19,8 @@ namespace {
 constexpr int CursorPollMs = 16;
 } // namespace
 
-ThinkingWait::ThinkingWait(QWidget *window, std::function<void(int)> draw, QObject *parent)
-    : QObject(parent), m_window(window), m_draw(std::move(draw))
+ThinkingWait::ThinkingWait(std::function<void(int)> draw, QObject *parent)
+    : QObject(parent), m_draw(std::move(draw))
 {
 }
 
@@ -33,7 +32,6 @@ void ThinkingWait::Run(int cardsHeld, const std::function<void()> &decide)
     }
     m_running = true;
     InputBlocker blocker;
-    QCoreApplication::instance()->installEventFilter(this);
     const bool waitCursor = ShowsWaitCursor(cardsHeld);
     if (waitCursor)
         ShowWaitCursor(true);
@@ -55,11 +53,7 @@ void ThinkingWait::Run(int cardsHeld, const std::function<void()> &decide)
     cursorPoll.stop();
     if (waitCursor)
         ShowWaitCursor(false);
-    QCoreApplication::instance()->removeEventFilter(this);
     m_running = false;
-    // A close asked for meanwhile is asked again now, on a quiet table.
-    if (std::exchange(m_closeAsked, false) && m_window)
-        QTimer::singleShot(0, m_window, &QWidget::close);
 }
 
 void ThinkingWait::Report(int percent)
@@ -75,18 +69,6 @@ void ThinkingWait::Report(int percent)
                 m_draw(percent);
         },
         Qt::QueuedConnection);
-}
-
-bool ThinkingWait::eventFilter(QObject *watched, QEvent *event)
-{
-    // Closing would ask its question in a dialog nobody could click while
-    // input is dropped; the request is kept until the decision is back.
-    if (event->type() == QEvent::Close && watched == m_window) {
-        event->ignore();
-        m_closeAsked = true;
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void ThinkingWait::ShowWaitCursor(bool on)

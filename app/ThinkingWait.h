@@ -1,13 +1,11 @@
 #pragma once
 // The computer's decisions in the window: the search runs on a worker thread
 // while the window goes on painting and its timers keep firing. User input is
-// dropped until the decision is back, a request to close the window waits
-// for it, and the progress reported by the search is drawn on the GUI thread
+// dropped until the decision is back (a request to close the main window
+// waits for it, see InputBlocker), and the progress reported by the search is drawn on the GUI thread
 // (the bar on the contract panel). Long decisions show the wait cursor.
 
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
 
 #include <functional>
 
@@ -19,9 +17,8 @@ class ThinkingWait : public QObject
 {
     Q_OBJECT
 public:
-    // `draw` gets every reported percent on the GUI thread; `window` is the
-    // main window whose closing waits for the decision.
-    ThinkingWait(QWidget *window, std::function<void(int percent)> draw, QObject *parent = nullptr);
+    // `draw` gets every reported percent on the GUI thread.
+    explicit ThinkingWait(std::function<void(int percent)> draw, QObject *parent = nullptr);
 
     void SetCursors(OwnCursors *cursors) { m_cursors = cursors; }
     // Runs `decide` on a worker thread and returns once it has finished; the
@@ -33,19 +30,14 @@ public:
     // Whether a decision is under way.
     bool Running() const { return m_running; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void ShowWaitCursor(bool on);
     void FollowWaitFrames();
 
-    QPointer<QWidget> m_window;
     std::function<void(int)> m_draw;
     OwnCursors *m_cursors = nullptr;
     bool m_running = false;
     int m_waitFrame = -1;
-    bool m_closeAsked = false;
 };
 
 } // namespace halvane

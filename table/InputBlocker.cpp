@@ -4,7 +4,11 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
+
+#include <utility>
 
 namespace halvane {
 
@@ -13,6 +17,18 @@ int &BlockerCount()
 {
     static int count = 0;
     return count;
+}
+
+// The held window, and whether it was asked to close during a wait.
+struct HeldWindow {
+    QPointer<QWidget> window;
+    bool closeAsked = false;
+};
+
+HeldWindow &Held()
+{
+    static HeldWindow held;
+    return held;
 }
 } // namespace
 
@@ -25,7 +41,17 @@ InputBlocker::InputBlocker()
 
 InputBlocker::~InputBlocker()
 {
-    --BlockerCount();
+    if (--BlockerCount() > 0)
+        return;
+    // The last wait is over: a close asked for meanwhile is asked again now.
+    HeldWindow &held = Held();
+    if (std::exchange(held.closeAsked, false) && held.window)
+        QTimer::singleShot(0, held.window.data(), &QWidget::close);
+}
+
+void InputBlocker::HoldClosesOf(QWidget *window)
+{
+    Held().window = window;
 }
 
 bool InputBlocker::Active()
@@ -58,6 +84,12 @@ bool InputBlocker::eventFilter(QObject *watched, QEvent *event)
 {
     if (IsUserInput(event))
         return true;
+    HeldWindow &held = Held();
+    if (event->type() == QEvent::Close && held.window && watched == held.window) {
+        event->ignore();
+        held.closeAsked = true;
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -214,6 +214,44 @@ private slots:
         QTest::mouseClick(&counter, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(presses, 1);
     }
+
+    // Closing the main window during a pause or a flight would ask its question
+    // while input is dropped; the request waits for the end of the last wait.
+    void closeWaitsForTheWaits()
+    {
+        QWidget window;
+        int closeEvents = 0;
+        struct CloseCounter : QObject {
+            int *count;
+            explicit CloseCounter(int *c) : count(c) {}
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == QEvent::Close)
+                    ++*count;
+                return false;
+            }
+        } counter(&closeEvents);
+        window.installEventFilter(&counter);
+        window.show();
+        InputBlocker::HoldClosesOf(&window);
+        QTimer::singleShot(10, &window, [&] {
+            window.close();
+            QVERIFY(window.isVisible()); // held
+            QWidget other(nullptr, Qt::Tool); // other windows close as usual
+            other.show();
+            other.close();
+            QVERIFY(!other.isVisible());
+        });
+        {
+            InputBlocker outer;   // a wait inside a wait: the close waits for both
+            PauseBlocking(40);
+            QVERIFY(window.isVisible());
+        }
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(!window.isVisible()); // asked again once the waits are over
+        QCOMPARE(closeEvents, 1);         // the held request never reached the window
+        InputBlocker::HoldClosesOf(nullptr);
+    }
 };
 
 QTEST_MAIN(TestCardFlight)
