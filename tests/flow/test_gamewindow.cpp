@@ -16,6 +16,7 @@
 #include "table/PackTableArt.h"
 #include "table/DrawnTableArt.h"
 #include "table/GameTable.h"
+#include "tests/flow/HandPoint.h"
 #include "table/ImageControl.h"
 #include "table/OwnCursors.h"
 #include "table/ScaleState.h"
@@ -167,13 +168,7 @@ struct Window {
     // The x of a hand slot's visible strip in the own hand image.
     QPoint pointOnSlot(int slot)
     {
-        const Hand &hand = state().hand(3);
-        int k = 0;
-        for (int i = 1; i <= slot; ++i)
-            if (!hand.card(i).isEmpty())
-                ++k;
-        const std::vector<int> xs = game.Table().HandPositions(3, hand.cardsLeft);
-        return QPoint(xs[size_t(k - 1)] + 4, CurrentScale().cardHeight / 2);
+        return PointOnSlot(game.Table(), state().hand(3), slot);
     }
 
     int slotWhere(bool legal)
@@ -559,8 +554,7 @@ void TestGameWindow::screenshots()
     int legal = 1;
     while (game.Flow().Legality(3, legal) != Legality::Legal)
         ++legal;
-    const std::vector<int> xs = game.Table().HandPositions(3, hand.cardsLeft);
-    QTest::mouseClick(form.ImageCards[3], Qt::LeftButton, {}, QPoint(xs[size_t(legal - 1)] + 4, CurrentScale().cardHeight / 2));
+    QTest::mouseClick(form.ImageCards[3], Qt::LeftButton, {}, PointOnSlot(game.Table(), hand, legal));
     QCOMPARE(game.Flow().State().Turn, 1);
     QTest::qWait(50);
     const QImage deal = form.grab().toImage();

@@ -4,6 +4,7 @@
 #include "records/codec/ClubFile.h"
 #include "records/codec/GameCounters.h"
 #include "records/codec/PlayerLine.h"
+#include "tests/records/MemberLineFixture.h"
 #include "records/codec/TopTenLine.h"
 
 #include <QTest>
@@ -11,17 +12,6 @@
 using namespace halvane;
 
 namespace {
-std::string Member(const char *name, double rating, int games, int score, const char *password = "pw")
-{
-    PlayerLine p;
-    p.name = PlayerNameField(name);
-    p.rating = rating;
-    p.games = games;
-    p.cycleScore = score;
-    p.passwordField = PasswordField(password);
-    return p.Text();
-}
-
 ClubFile FiveMembers()
 {
     ClubFile club = ClubFile::Fresh();

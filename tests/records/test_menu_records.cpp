@@ -7,6 +7,7 @@
 #include "records/TFormPassword.h"
 #include "records/codec/ClubStore.h"
 #include "records/codec/PlayerLine.h"
+#include "tests/records/MemberLineFixture.h"
 #include "records/codec/Settings.h"
 #include "table/TVyxCardsButton.h"
 
@@ -21,17 +22,6 @@ using namespace halvane;
 namespace fs = std::filesystem;
 
 namespace {
-std::string Member(const char *name, double rating, int games, int score, const char *password)
-{
-    PlayerLine p;
-    p.name = PlayerNameField(name);
-    p.rating = rating;
-    p.games = games;
-    p.cycleScore = score;
-    p.passwordField = PasswordField(password);
-    return p.Text();
-}
-
 void MakeClub(const QString &folder)
 {
     ClubFile club = ClubFile::Fresh();

@@ -15,6 +15,7 @@
 #include "records/codec/ClubStore.h"
 #include "records/codec/HistoryFile.h"
 #include "records/codec/PlayerLine.h"
+#include "tests/records/MemberLineFixture.h"
 #include "records/codec/Settings.h"
 #include "records/codec/TopTenLine.h"
 #include "table/AnimatedPicture.h"
@@ -22,6 +23,7 @@
 #include "table/DrawnTableArt.h"
 #include "table/TBalloonHint.h"
 #include "table/GameTable.h"
+#include "tests/flow/HandPoint.h"
 #include "table/ImageControl.h"
 #include "table/ScaleState.h"
 #include "table/TFormEndGame.h"
@@ -49,17 +51,6 @@ namespace {
 const int AnnaGames = 19;
 const int AnnaScore = 30;
 const double AnnaRating = 2.5;
-
-std::string Member(const char *name, double rating, int games, int score, const char *password)
-{
-    PlayerLine p;
-    p.name = PlayerNameField(name);
-    p.rating = rating;
-    p.games = games;
-    p.cycleScore = score;
-    p.passwordField = PasswordField(password);
-    return p.Text();
-}
 
 std::string TopTen(const char *name, int score)
 {
@@ -199,13 +190,7 @@ struct Window {
 
     QPoint pointOnSlot(int slot)
     {
-        const Hand &hand = state().hand(3);
-        int k = 0;
-        for (int i = 1; i <= slot; ++i)
-            if (!hand.card(i).isEmpty())
-                ++k;
-        const std::vector<int> xs = game.Table().HandPositions(3, hand.cardsLeft);
-        return QPoint(xs[size_t(k - 1)] + 4, CurrentScale().cardHeight / 2);
+        return PointOnSlot(game.Table(), state().hand(3), slot);
     }
 
     int legalSlot()
