@@ -375,6 +375,10 @@ void TForm1::DrawSplash()
         p.setFont(f);
         p.setPen(i % 2 ? QColor(190, 20, 30) : QColor(20, 20, 20));
         p.drawText(card, Qt::AlignCenter, suits.mid(i, 1));
+        // The corner index stays in sight where the next card covers the middle.
+        f.setPixelSize(18);
+        p.setFont(f);
+        p.drawText(card.adjusted(5, 3, 0, 0), Qt::AlignLeft | Qt::AlignTop, suits.mid(i, 1));
         p.restore();
     }
 
