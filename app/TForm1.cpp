@@ -19,7 +19,7 @@
 #include "table/ScaleState.h"
 #include "table/TVyxCardsButton.h"
 #include "table/TouchEffect.h"
-#include "table/InputBlocker.h"
+#include "platform/InputBlocker.h"
 #include "table/WavePlayer.h"
 #include "table/WindowSize.h"
 #include "records/ApplyCursors.h"

@@ -1,7 +1,7 @@
 #include "ThinkingWait.h"
 
 #include "core/ComputerPlayer.h"
-#include "table/InputBlocker.h"
+#include "platform/InputBlocker.h"
 #include "table/OwnCursors.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "table/Dictionary.h"
 #include "table/GameTable.h"
 #include "table/ImageControl.h"
-#include "table/InputBlocker.h"
+#include "platform/InputBlocker.h"
 #include "table/TFormKing.h"
 #include "table/TVyxCardsButton.h"
 #include "table/WavePlayer.h"

@@ -1,6 +1,6 @@
 #include "CardFlight.h"
 
-#include "InputBlocker.h"
+#include "platform/InputBlocker.h"
 #include "ScaleState.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "ContractPanel.h"
 #include "Dictionary.h"
 #include "ImageControl.h"
-#include "InputBlocker.h"
+#include "platform/InputBlocker.h"
 #include "NamePlate.h"
 #include "ScaleState.h"
 #include "TableArt.h"

@@ -1,5 +1,7 @@
 #include "SoundChannel.h"
 
+#include "platform/InputBlocker.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -139,8 +141,10 @@ void SoundChannel::WaitForEnd(quint64 generation)
     QEventLoop *outer = m_waitLoop;
     m_waitLoop = &loop;
     QTimer::singleShot(remaining, &loop, &QEventLoop::quit);
-    // Timers and painting go on; clicks and keys wait until the sound is over.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Timers and painting go on; clicks and keys meanwhile are dropped, not
+    // kept for later (they would land on whatever the game shows next).
+    InputBlocker blocker;
+    loop.exec();
     m_waitLoop = outer;
 }
 

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -186,6 +187,24 @@ private slots:
         QCOMPARE(out.channels, 2);
         QVERIFY(std::abs(out.durationMs() - 500) <= 1);
         QVERIFY(*std::max_element(out.samples.begin(), out.samples.end()) > 0);
+    }
+
+    // A click during a sound played to its end is dropped, and not kept to
+    // land on whatever the table shows once the sound is over.
+    void inputDuringAWaitingPlayIsDropped()
+    {
+        SoundChannel channel(SoundChannel::Output::Silent);
+        QPushButton button;
+        button.show();
+        int clicks = 0;
+        QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+        QTimer::singleShot(50, &button, [&button] { QTest::mouseClick(&button, Qt::LeftButton); });
+        channel.Play(Silence(300), true);
+        QCOMPARE(clicks, 0);
+        QTest::qWait(20);
+        QCOMPARE(clicks, 0);
+        QTest::mouseClick(&button, Qt::LeftButton); // afterwards input counts again
+        QCOMPARE(clicks, 1);
     }
 
     // With no device a waiting play still lasts the sound's own length, and an

@@ -1,5 +1,5 @@
 #include "table/CardFlight.h"
-#include "table/InputBlocker.h"
+#include "platform/InputBlocker.h"
 
 #include <QApplication>
 #include <QMouseEvent>
