@@ -274,15 +274,25 @@ QImage DrawnTableArt::make(const QString &name) const
     return {};
 }
 
-void DrawnTableArt::drawCard(QPainter &p, int x, int y, Card card) const
+namespace {
+// The rounded white card of the current size at (x, y); returns its outline.
+QRectF CardFrame(QPainter &p, int x, int y, const QColor &paper)
 {
     const ScaleState &s = CurrentScale();
     const QRectF r(x + 0.5, y + 0.5, s.cardWidth - 1, s.cardHeight - 1);
-    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(70, 70, 70), 1));
-    p.setBrush(QColor(253, 252, 245));
+    p.setBrush(paper);
     p.drawRoundedRect(r, s.cardWidth / 12.0, s.cardWidth / 12.0);
+    return r;
+}
+} // namespace
+
+void DrawnTableArt::drawCard(QPainter &p, int x, int y, Card card) const
+{
+    const ScaleState &s = CurrentScale();
+    p.save();
+    const QRectF r = CardFrame(p, x, y, QColor(253, 252, 245));
     const int suit = SuitIndex(card.suit);
     p.setPen(suit == 1 || suit == 2 ? QColor(200, 0, 0) : QColor(15, 15, 15));
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -303,12 +313,8 @@ void DrawnTableArt::drawCard(QPainter &p, int x, int y, Card card) const
 void DrawnTableArt::drawCardBack(QPainter &p, int x, int y) const
 {
     const ScaleState &s = CurrentScale();
-    const QRectF r(x + 0.5, y + 0.5, s.cardWidth - 1, s.cardHeight - 1);
     p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(70, 70, 70), 1));
-    p.setBrush(QColor(250, 250, 250));
-    p.drawRoundedRect(r, s.cardWidth / 12.0, s.cardWidth / 12.0);
+    const QRectF r = CardFrame(p, x, y, QColor(250, 250, 250));
     const QRectF inner = r.adjusted(s.cardWidth * 0.08, s.cardWidth * 0.08, -s.cardWidth * 0.08, -s.cardWidth * 0.08);
     p.setBrush(QBrush(QColor(30, 60, 150), Qt::DiagCrossPattern));
     p.setPen(QPen(QColor(30, 60, 150), 1));

@@ -115,35 +115,40 @@ private slots:
         QCOMPARE(CardFlight::PaceOf(6, 2).painted, true);
     }
 
-    void flightAtSpeedSixPaintsAllButTheFirstStep()
+    // Whole flights: steps along the major axis, painted steps and sleeps by speed.
+    void flights_data()
     {
-        Table t;
-        const CardFlight::Stats stats =
-            CardFlight::FlyCard(&t.window, t.clean, 100, 400, false, CardImage(Qt::white), 300, 300, 6);
-        QCOMPARE(stats.steps, 200);
-        QCOMPARE(stats.stepPaints, 199);
-        QCOMPARE(stats.sleeps, 0);
-        QVERIFY(!CardFlight::InProgress());
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("eraseAtEnd");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("stepPaints");
+        QTest::addColumn<int>("sleeps");
+        QTest::newRow("speed 6 paints all but the first step")
+            << QPoint(100, 400) << QPoint(300, 300) << false << 6 << 200 << 199 << 0;
+        QTest::newRow("no distance paints once and ends") << QPoint(50, 50) << QPoint(50, 50) << true << 4 << 0 << 0 << 0;
+        QTest::newRow("speed 3 sleeps every second step")
+            << QPoint(10, 10) << QPoint(50, 20) << true << 3 << 40 << 40 << 20;
     }
 
-    void zeroFlightPaintsOnceAndEnds()
+    void flights()
     {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(bool, eraseAtEnd);
+        QFETCH(int, speed);
+        QFETCH(int, steps);
+        QFETCH(int, stepPaints);
+        QFETCH(int, sleeps);
         Table t;
-        const CardFlight::Stats stats =
-            CardFlight::FlyCard(&t.window, t.clean, 50, 50, true, CardImage(Qt::white), 50, 50, 4);
-        QCOMPARE(stats.steps, 0);
-        QCOMPARE(stats.stepPaints, 0);
+        const CardFlight::Stats stats = CardFlight::FlyCard(&t.window, t.clean, from.x(), from.y(), eraseAtEnd,
+                                                            CardImage(Qt::white), to.x(), to.y(), speed);
+        QCOMPARE(stats.steps, steps);
+        QCOMPARE(stats.stepPaints, stepPaints);
+        QCOMPARE(stats.sleeps, sleeps);
         QVERIFY(!stats.refused);
-    }
-
-    void flightPacesAtSpeedThree()
-    {
-        Table t;
-        const CardFlight::Stats stats =
-            CardFlight::FlyCard(&t.window, t.clean, 10, 10, true, CardImage(Qt::white), 50, 20, 3);
-        QCOMPARE(stats.steps, 40);
-        QCOMPARE(stats.stepPaints, 40);
-        QCOMPARE(stats.sleeps, 20);
+        QVERIFY(!CardFlight::InProgress());
     }
 
     void windowShowsTheCardDuringTheFlight()
